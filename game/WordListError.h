@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// A word list that cannot give an entry. This is bad input, not a failure of
+// the program: Start reports it and the game goes on as it was.
+class WordListError
+{
+public:
+    WordListError(QString vProblem, QString vHint, int vLine = 0, QString vFound = QString())
+        : problem(std::move(vProblem)), hint(std::move(vHint)), line(vLine), found(std::move(vFound))
+    {
+    }
+
+    // The whole text for the user: what is wrong, the file, the line and what
+    // it holds, what a correct line looks like, and what to do.
+    QString message(const QString &vPath) const;
+
+    QString problem; // one sentence: what is wrong
+    QString hint;    // one sentence: what a correct line looks like
+    int line;        // 1-based line number, or 0 where no line is concerned
+    QString found;   // the offending line as read
+};

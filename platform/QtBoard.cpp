@@ -1,0 +1,78 @@
+#include "QtBoard.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+class WidgetControl : public BoardControl
+{
+public:
+    explicit WidgetControl(QWidget *vWidget) : m_widget(vWidget) { }
+
+    QString caption() const override
+    {
+        if (const auto *label = qobject_cast<const QLabel *>(m_widget))
+            return label->text();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(m_widget))
+            return button->text();
+        if (const auto *frame = qobject_cast<const QGroupBox *>(m_widget))
+            return frame->title();
+        return QString();
+    }
+    void setCaption(const QString &vCaption) override
+    {
+        // A caption that does not change costs no layout or repaint.
+        if (caption() == vCaption)
+            return;
+        if (auto *label = qobject_cast<QLabel *>(m_widget))
+            label->setText(vCaption);
+        else if (auto *button = qobject_cast<QAbstractButton *>(m_widget))
+            button->setText(vCaption);
+        else if (auto *frame = qobject_cast<QGroupBox *>(m_widget))
+            frame->setTitle(vCaption);
+        else
+            throw BoardError("control " + m_widget->objectName().toStdString() + " has no caption");
+    }
+    bool isVisible() const override { return !m_widget->isHidden(); }
+    void setVisible(bool vVisible) override { m_widget->setVisible(vVisible); }
+    bool isEnabled() const override { return m_widget->isEnabled(); }
+    void setEnabled(bool vEnabled) override { m_widget->setEnabled(vEnabled); }
+
+private:
+    QWidget *m_widget;
+};
+
+BoardControl &Indexed(Board &vBoard, const char *vArray, int vIndex, int vCount)
+{
+    if (vIndex < 0 || vIndex >= vCount)
+        throw BoardError(std::string(vArray) + " has no element " + std::to_string(vIndex));
+    return vBoard.control(QStringLiteral("%1_%2").arg(QLatin1String(vArray)).arg(vIndex));
+}
+
+} // namespace
+
+QtBoard::~QtBoard() = default;
+
+BoardControl &QtBoard::control(const QString &vName)
+{
+    auto found = m_controls.find(vName);
+    if (found == m_controls.end()) {
+        auto *widget = m_window.findChild<QWidget *>(vName);
+        if (!widget)
+            throw BoardError("the window has no control named " + vName.toStdString());
+        found = m_controls.insert(vName, std::make_shared<WidgetControl>(widget));
+    }
+    return **found;
+}
+
+BoardControl &QtBoard::lLetters(int vIndex)
+{
+    return Indexed(*this, "lLetters", vIndex, LetterCount);
+}
+
+BoardControl &QtBoard::lWord(int vIndex)
+{
+    return Indexed(*this, "lWord", vIndex, WordCellCount);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Board.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+// The board over real widgets: a control is the child widget whose objectName
+// is its name ("cStart", "lLetters_3", "lWord_12"). The caption is a label's
+// or a button's text, or a frame's title.
+class QtBoard : public Board
+{
+public:
+    explicit QtBoard(QWidget &vWindow) : m_window(vWindow) { }
+    ~QtBoard() override;
+
+    BoardControl &control(const QString &vName) override;
+    BoardControl &lLetters(int vIndex) override;
+    BoardControl &lWord(int vIndex) override;
+
+private:
+    QWidget &m_window;
+    QHash<QString, std::shared_ptr<BoardControl>> m_controls;
+};

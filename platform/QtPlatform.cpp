@@ -1,0 +1,59 @@
+#include "QtPlatform.h"
+
+#include "FileTextInput.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <chrono>
+
+int QtPlatform::MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(vTitle);
+    // Plain text: a word list's "<" must show as itself, not start markup.
+    box.setTextFormat(Qt::PlainText);
+    // A lone carriage return does not break a line in a label; a line feed does.
+    QString text = vText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    box.setText(text);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    // Escape and closing the box press Cancel; a box with OK alone keeps its
+    // Cancel hidden, so that it answers the same way.
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(cancel);
+    box.setDefaultButton(ok);
+    if (vButtons == Buttons::Ok)
+        cancel->hide();
+    box.exec();
+    // Closing the box without a button answers Cancel.
+    return box.clickedButton() == ok ? vbOK : vbCancel;
+}
+
+std::unique_ptr<TextInput> QtPlatform::openText(const QString &vPath, QString &vError)
+{
+    return FileTextInput::open(vPath, vError);
+}
+
+void QtPlatform::Randomize()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto ticks = quint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    m_random.seed(quint32(ticks ^ (ticks >> 32)));
+}
+
+double QtPlatform::Rnd()
+{
+    return m_random.generateDouble();
+}
+
+QString QtPlatform::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+void QtPlatform::End()
+{
+    throw ProgramEnd{};
+}

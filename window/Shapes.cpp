@@ -1,0 +1,48 @@
+#include "Shapes.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+void ClickLabel::mousePressEvent(QMouseEvent *vEvent)
+{
+    m_pressed = vEvent->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(vEvent);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *vEvent)
+{
+    const bool click = m_pressed && vEvent->button() == Qt::LeftButton && rect().contains(vEvent->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(vEvent);
+    // Hidden or disabled cells are out of play; a click that reaches one
+    // anyway (a synthetic event, say) must not count as a guess.
+    if (click && isVisible() && isEnabled())
+        emit clicked();
+}
+
+FilledShape::FilledShape(const QColor &vColour, QWidget *vParent) : QWidget(vParent), m_colour(vColour)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FilledShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colour);
+}
+
+LineShape::LineShape(QPoint vFrom, QPoint vTo, const QColor &vColour, QWidget *vParent)
+    : QWidget(vParent), m_from(vFrom), m_to(vTo), m_colour(vColour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(QRect(vFrom, vTo).normalized().adjusted(-PenWidth, -PenWidth, PenWidth, PenWidth));
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(m_colour, PenWidth, Qt::SolidLine, Qt::RoundCap));
+    const QPoint origin = pos();
+    painter.drawLine(m_from - origin, m_to - origin);
+}

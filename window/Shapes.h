@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPoint>
+#include <QWidget>
+
+// A label that reports a click, made with the left button and released over
+// it, only while it is visible and enabled.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *vEvent) override;
+    void mouseReleaseEvent(QMouseEvent *vEvent) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A rectangle filled solid in one colour.
+class FilledShape : public QWidget
+{
+    Q_OBJECT
+public:
+    FilledShape(const QColor &vColour, QWidget *vParent);
+    QColor colour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent *vEvent) override;
+
+private:
+    QColor m_colour;
+};
+
+// A straight line between two points of its parent. The widget covers the
+// line's bounding box, widened by the pen, and lets clicks through.
+class LineShape : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int PenWidth = 2;
+
+    LineShape(QPoint vFrom, QPoint vTo, const QColor &vColour, QWidget *vParent);
+    QPoint from() const { return m_from; }
+    QPoint to() const { return m_to; }
+    QColor colour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent *vEvent) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
+};
