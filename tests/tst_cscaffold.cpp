@@ -1,1 +1,477 @@
-int main(){}
+#include "fakes.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <cmath>
+#include <set>
+
+// Game logic against the fake board and platform.
+class tst_cScaffold : public QObject
+{
+    Q_OBJECT
+
+    struct Game
+    {
+        FakeBoard board;
+        FakePlatform platform;
+        QString vWord;
+        int vMisses = 0;
+
+        void start() { game::cStart_Click(board, platform, vWord, vMisses); }
+        // Returns false when the click ended the program.
+        bool click(QChar vLetter)
+        {
+            try {
+                game::lLetters_Click(board, platform, vWord, vMisses, qint16(vLetter.unicode() - u'A'));
+                return true;
+            } catch (const ProgramEnd &) {
+                return false;
+            }
+        }
+        // Starts a game on a one-entry list.
+        void startWith(const QByteArray &vEntry)
+        {
+            platform.writeWordList("1\n" + vEntry + "\n");
+            start();
+        }
+    };
+
+    static QByteArray entries(int vCount)
+    {
+        QByteArray bytes = QByteArray::number(vCount) + "\n";
+        for (int i = 1; i <= vCount; ++i)
+            bytes += "word" + QByteArray(1, char('a' + (i - 1) % 26)) + "=entry " + QByteArray::number(i) + "\n";
+        return bytes;
+    }
+
+    static int drawnEntry(Game &vGame)
+    {
+        cScaffold ops(vGame.board, vGame.platform);
+        QString name, meaning;
+        ops.RetrieveNameMeaning(ops.RetrieveString(), name, meaning);
+        return meaning.mid(6).toInt();
+    }
+
+private slots:
+    void theDrawMapsTheRandomValueOntoTheCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("present");
+        QTest::addColumn<double>("random");
+        QTest::addColumn<int>("entry");
+        QTest::newRow("one entry is always drawn") << 1 << 1 << 0.999 << 1;
+        QTest::newRow("a count of 0 draws the first entry") << 0 << 3 << 0.9 << 1;
+        QTest::newRow("zero draws the first") << 5 << 5 << 0.0 << 1;
+        QTest::newRow("just below one draws the last") << 5 << 5 << std::nextafter(1.0, 0.0) << 5;
+        QTest::newRow("floor, not rounding") << 4 << 4 << 0.7499 << 3;
+        QTest::newRow("a smaller count never reaches later entries") << 2 << 6 << std::nextafter(1.0, 0.0) << 2;
+        // r * 32767 rounds up to 32767 for r just below 1: the draw must stay on the last entry.
+        QTest::newRow("the largest count stays in range") << 32767 << 32767 << std::nextafter(1.0, 0.0) << 32767;
+        QTest::newRow("a random value of one is held to the last") << 3 << 3 << 1.0 << 3;
+    }
+    void theDrawMapsTheRandomValueOntoTheCount()
+    {
+        QFETCH(int, count);
+        QFETCH(int, present);
+        QFETCH(double, random);
+        QFETCH(int, entry);
+        Game g;
+        QByteArray bytes = QByteArray::number(count) + "\n";
+        for (int i = 1; i <= present; ++i)
+            bytes += "w=entry " + QByteArray::number(i) + "\n";
+        g.platform.writeWordList(bytes);
+        g.platform.randoms = {random};
+        QCOMPARE(drawnEntry(g), entry);
+        QCOMPARE(g.platform.reseeds, 1);
+        QCOMPARE(g.platform.opens, 2);
+    }
+
+    void everyEntryCanBeDrawn()
+    {
+        Game g;
+        g.platform.writeWordList(entries(7));
+        std::set<int> seen;
+        for (int i = 0; i < 7; ++i) {
+            g.platform.randoms = {(i + 0.5) / 7};
+            seen.insert(drawnEntry(g));
+        }
+        QCOMPARE(seen, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+    }
+
+    void theEntrySplitsAtEquals_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("meaning");
+        QTest::newRow("word and meaning") << "apple=a sweet fruit" << "apple" << "a sweet fruit";
+        QTest::newRow("text after a second equals is dropped") << "cat=a pet=animal" << "cat" << "a pet";
+        QTest::newRow("empty word") << "=clue" << "" << "clue";
+        QTest::newRow("empty meaning") << "cat=" << "cat" << "";
+        QTest::newRow("blanks are kept") << " cat = pet" << " cat " << " pet";
+    }
+    void theEntrySplitsAtEquals()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, word);
+        QFETCH(QString, meaning);
+        Game g;
+        cScaffold ops(g.board, g.platform);
+        QString name, clue;
+        ops.RetrieveNameMeaning(entry, name, clue);
+        QCOMPARE(name, word);
+        QCOMPARE(clue, meaning);
+    }
+
+    void startShowsTheClueAndTheWordsCells()
+    {
+        Game g;
+        g.startWith("apple=a sweet fruit");
+        QCOMPARE(g.vWord, "apple");
+        QCOMPARE(g.board.controls["lMeaning"].text, "Meaning : A sweet fruit");
+        QCOMPARE(g.board.shown(), "_____");
+        for (int i = 0; i < 26; ++i)
+            QVERIFY(g.board.lLetters(i).isEnabled());
+        QVERIFY(g.platform.messages.empty());
+    }
+
+    void theClueIsCapitalisedAtItsFirstCharacterOnly_data()
+    {
+        QTest::addColumn<QByteArray>("meaning");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a letter") << QByteArray("a sweet fruit") << "Meaning : A sweet fruit";
+        QTest::newRow("one character") << QByteArray("x") << "Meaning : X";
+        QTest::newRow("not a letter") << QByteArray("(a) fruit") << "Meaning : (a) fruit";
+        QTest::newRow("an accented letter") << QByteArray("\xC3\xA9t\xC3\xA9") << QString::fromUtf8("Meaning : \xC3\x89t\xC3\xA9");
+        QTest::newRow("empty meaning is no failure") << QByteArray() << "Meaning : ";
+    }
+    void theClueIsCapitalisedAtItsFirstCharacterOnly()
+    {
+        QFETCH(QByteArray, meaning);
+        QFETCH(QString, shown);
+        Game g;
+        g.startWith("fig=" + meaning);
+        QVERIFY(g.platform.messages.empty());
+        QCOMPARE(g.board.controls["lMeaning"].text, shown);
+    }
+
+    void aBadWordListIsReportedAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("line");
+        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0;
+        QTest::newRow("empty") << QByteArray("") << "is empty" << 0;
+        QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1;
+        QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1;
+        QTest::newRow("count too large") << QByteArray("32768\na=b\n") << "larger than 32767" << 1;
+        QTest::newRow("count far too large") << QByteArray("99999999999999999999999\na=b\n") << "larger than 32767" << 1;
+        QTest::newRow("count negative") << QByteArray("-1\na=b\n") << "negative" << 1;
+        QTest::newRow("count below the 16-bit range") << QByteArray("-40000\na=b\n") << "negative" << 1;
+        QTest::newRow("count larger than the entries") << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1;
+        QTest::newRow("no entries at all") << QByteArray("0\n") << "holds no entries" << 0;
+        QTest::newRow("no equals") << QByteArray("1\napple a sweet fruit\n") << "no \"=\"" << 2;
+        QTest::newRow("empty word") << QByteArray("1\n=a sweet fruit\n") << "no word" << 2;
+        QTest::newRow("no letter to guess") << QByteArray("1\n42=the answer\n") << "no letter A to Z" << 2;
+        QTest::newRow("word longer than the board") << QByteArray("1\nextraordinarily=very unusual\n") << "15 characters" << 2;
+        QTest::newRow("line too long") << QByteArray("1\n") + QByteArray(70000, 'a') << "too long to be an entry" << 2;
+        QTest::newRow("count line too long") << QByteArray(70000, '1') << "too long to be an entry" << 1;
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "not a whole number" << 1;
+        QTest::newRow("utf-16 file") << QByteArray("\xFF\xFE" "1\0\n\0", 6) << "not a whole number" << 1;
+    }
+    void aBadWordListIsReportedAndChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QFETCH(int, line);
+        Game g;
+        if (!QTest::currentDataTag() || QByteArray(QTest::currentDataTag()) != "missing")
+            g.platform.writeWordList(bytes);
+        g.platform.randoms = {0.99};
+        const FakeBoard before = g.board;
+        g.start();
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        const ShownMessage &m = g.platform.messages.front();
+        QVERIFY2(m.text.contains(expected), qPrintable(m.text));
+        QVERIFY(m.text.contains("File: " + QDir::toNativeSeparators(g.platform.wordListPath())));
+        QCOMPARE(m.text.contains(QStringLiteral("Line %1").arg(line)), line > 0);
+        QVERIFY(m.text.contains("apple=a sweet fruit") || m.text.contains("such as 25") || m.text.contains("Make the first line"));
+        QCOMPARE(m.buttons, Platform::Buttons::Ok);
+        QVERIFY(g.board.controls == before.controls);
+        QVERIFY(g.vWord.isEmpty());
+        QCOMPARE(g.platform.ends, 0);
+    }
+
+    void theOffendingLineIsShownReadably()
+    {
+        Game g;
+        g.platform.writeWordList("1\nbad\tline" + QByteArray(100, 'x') + "\n");
+        g.start();
+        const QString text = g.platform.messages.at(0).text;
+        QVERIFY2(text.contains(QStringLiteral("Line 2: \"bad") + QChar(QChar::ReplacementCharacter) + "line"), qPrintable(text));
+        QVERIFY(text.contains("...\""));
+        QVERIFY(!text.contains('\t'));
+    }
+
+    void blanksAroundTheCountAreAccepted()
+    {
+        Game g;
+        g.platform.writeWordList(" \t1 \r\ncat=a pet\r\n");
+        g.start();
+        QVERIFY(g.platform.messages.empty());
+        QCOMPARE(g.vWord, "cat");
+    }
+
+    void aFailedStartLeavesTheRunningGameAsItWas()
+    {
+        Game g;
+        g.startWith("banana=a yellow fruit");
+        QVERIFY(g.click('A'));
+        QVERIFY(g.click('Z'));
+        const FakeBoard before = g.board;
+        g.platform.writeWordList("1\nno equals here\n");
+        g.start();
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        QVERIFY(g.board.controls == before.controls);
+        QCOMPARE(g.vWord, "banana");
+        QCOMPARE(g.vMisses, 1);
+    }
+
+    void theListIsReadAfreshAtEveryStart()
+    {
+        Game g;
+        g.startWith("cat=a pet");
+        g.platform.writeWordList("1\ndog=another pet\n");
+        g.start();
+        QCOMPARE(g.vWord, "dog");
+        QCOMPARE(g.platform.opens, 4);
+    }
+
+    // The file can change between the count and the entry; each change is reported, not trusted.
+    void theListChangingBetweenItsTwoReadsIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("shrinks") << QByteArray("3\na=b\n") << "ends after 1";
+        QTest::newRow("vanishes") << QByteArray("<remove>") << "does not exist";
+        QTest::newRow("becomes a folder") << QByteArray("<folder>") << "folder";
+        QTest::newRow("grows") << QByteArray("9\nab=1\ncd=2\nef=3\ngh=4\n") << "";
+        QTest::newRow("replaced by garbage") << QByteArray("\0\0\0\0", 4) << "holds no entries";
+    }
+    void theListChangingBetweenItsTwoReadsIsReported()
+    {
+        QFETCH(QByteArray, second);
+        QFETCH(QString, expected);
+        Game g;
+        g.platform.writeWordList("3\nab=1\ncd=2\nef=3\n");
+        g.platform.randoms = {0.9};
+        g.platform.beforeOpen = [&](int vOpen) {
+            if (vOpen != 2)
+                return;
+            if (second == "<remove>" || second == "<folder>")
+                QFile::remove(g.platform.wordListPath());
+            if (second == "<folder>")
+                QDir(g.platform.folder.path()).mkdir("Vocabulary.txt");
+            else if (second != "<remove>")
+                g.platform.writeWordList(second);
+        };
+        g.start();
+        if (expected.isEmpty()) {
+            QVERIFY(g.platform.messages.empty());
+            QCOMPARE(g.vWord, "ef");
+        } else {
+            QCOMPARE(g.platform.messages.size(), size_t(1));
+            QVERIFY2(g.platform.messages[0].text.contains(expected), qPrintable(g.platform.messages[0].text));
+            QVERIFY(g.vWord.isEmpty());
+        }
+    }
+
+    void aHitRevealsEveryOccurrenceInCapitals_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QChar>("letter");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("every occurrence is revealed") << QByteArray("banana") << QChar('A') << "_A_A_A";
+        QTest::newRow("case is ignored") << QByteArray("Apple") << QChar('A') << "A____";
+        QTest::newRow("capitals in the word") << QByteArray("aPPle") << QChar('P') << "_PP__";
+    }
+    void aHitRevealsEveryOccurrenceInCapitals()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(QChar, letter);
+        QFETCH(QString, shown);
+        Game g;
+        g.startWith(word + "=a clue");
+        QVERIFY(g.click(letter));
+        QCOMPARE(g.board.shown(), shown);
+        QCOMPARE(g.vMisses, 0);
+        QCOMPARE(g.board.controls["lChances1"].text, "10");
+        QVERIFY(!g.board.letter(letter).visible);
+        QVERIFY(!g.board.letter(letter).enabled);
+    }
+
+    void aMissCountsShowsAPartAndCountsDown()
+    {
+        Game g;
+        g.startWith("banana=a yellow fruit");
+        QVERIFY(g.click('Z'));
+        QCOMPARE(g.vMisses, 1);
+        QVERIFY(g.board.controls["sFace"].visible);
+        QCOMPARE(g.board.visibleParts(), 1);
+        QCOMPARE(g.board.controls["lChances1"].text, "9");
+        QVERIFY(!g.board.letter('Z').visible);
+        QCOMPARE(g.board.shown(), "______");
+    }
+
+    void tenMissesShowTheFigureInOrderThenTheLoseMessage()
+    {
+        Game g;
+        g.startWith("Jazz=a kind of music");
+        const QString misses = "BCDEFGHIKL";
+        int parts = 0;
+        g.platform.onMessage = [&](const ShownMessage &) {
+            QVERIFY(g.board.controls["lLeg2"].visible);
+            QCOMPARE(g.board.controls["lChances1"].text, "0");
+            parts = g.board.visibleParts();
+        };
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(g.click(misses[i]));
+            if (i < 9) {
+                QCOMPARE(g.board.visibleParts(), i + 1);
+                QVERIFY(g.board.controls[cScaffold::FigureParts[i]].visible);
+                QCOMPARE(g.board.controls["lChances1"].text, QString::number(9 - i));
+            }
+        }
+        QCOMPARE(parts, 10);
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        const ShownMessage &m = g.platform.messages[0];
+        QCOMPARE(m.title, "Message");
+        QCOMPARE(m.buttons, Platform::Buttons::OkCancel);
+        QCOMPARE(m.text, QStringLiteral("You have failed to recognize the word.") + QChar(13) + "It was Jazz. Want to play again");
+        // OK returns the board to its start state.
+        QVERIFY(g.board.controls == FakeBoard().controls);
+        QCOMPARE(g.vMisses, 0);
+    }
+
+    void aWinIsAnnouncedWithTheWordAsWritten()
+    {
+        Game g;
+        g.startWith("Apple=a fruit");
+        for (QChar c : QString("APL"))
+            QVERIFY(g.click(c));
+        QVERIFY(g.platform.messages.empty());
+        QVERIFY(g.click('E'));
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        QCOMPARE(g.platform.messages[0].text,
+                 QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was Apple. Want to play again");
+        QCOMPARE(g.platform.messages[0].title, "Message");
+        QVERIFY(g.board.controls == FakeBoard().controls);
+    }
+
+    void aWinAfterMissesResetsTheMisses()
+    {
+        Game g;
+        g.startWith("ox=a strong animal");
+        QVERIFY(g.click('A'));
+        QVERIFY(g.click('O'));
+        QVERIFY(g.click('X'));
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        QCOMPARE(g.vMisses, 0);
+    }
+
+    void cancelOnAnEndMessageEndsAtOnce_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::newRow("win") << "OX";
+        QTest::newRow("loss") << "ABCDEFGHIJ";
+    }
+    void cancelOnAnEndMessageEndsAtOnce()
+    {
+        QFETCH(QString, clicks);
+        Game g;
+        g.startWith("ox=a strong animal");
+        g.platform.answers = {Platform::vbCancel};
+        for (int i = 0; i + 1 < clicks.size(); ++i)
+            QVERIFY(g.click(clicks[i]));
+        const FakeBoard before = g.board;
+        QVERIFY(!g.click(clicks.back()));
+        QCOMPARE(g.platform.ends, 1);
+        // Nothing ran after the end: the board still shows the finished game.
+        QCOMPARE(g.board.controls["lMeaning"].text, before.controls["lMeaning"].text);
+        QVERIFY(!g.board.controls["lMeaning"].text.endsWith(':'));
+    }
+
+    void charactersNoCellRevealsAreShownFromTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QString>("atStart");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("hyphen") << QByteArray("x-ray") << "_-___" << "XRAY";
+        QTest::newRow("blank") << QByteArray("ice cap") << "___ ___" << "ICEAP";
+        QTest::newRow("digit") << QByteArray("b2b") << "_2_" << "B";
+        QTest::newRow("accented letter") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("___\xC3\xA9") << "CAF";
+        QTest::newRow("character outside the basic plane") << QByteArray("ok\xF0\x9F\x98\x80") << QString::fromUtf8("__\xF0\x9F\x98\x80") << "OK";
+    }
+    void charactersNoCellRevealsAreShownFromTheStart()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(QString, atStart);
+        QFETCH(QString, letters);
+        Game g;
+        g.startWith(word + "=a clue");
+        QVERIFY(g.platform.messages.empty());
+        QCOMPARE(g.board.shown(), atStart);
+        for (QChar c : letters)
+            QVERIFY(g.click(c));
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        QVERIFY(g.platform.messages[0].text.startsWith("Congrats."));
+    }
+
+    void wordLengthCountsCharactersNotBytes()
+    {
+        Game g;
+        g.startWith("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8=a clue"); // 13 characters, 19 bytes
+        QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
+        QCOMPARE(g.board.shown().size(), 13);
+    }
+
+    void startInTheMiddleOfAGameBeginsACleanGame()
+    {
+        Game g;
+        g.startWith("banana=a yellow fruit");
+        QVERIFY(g.click('A'));
+        QVERIFY(g.click('Z'));
+        QVERIFY(g.click('Q'));
+        g.startWith("fig=a sweet fruit");
+        QCOMPARE(g.vMisses, 0);
+        QCOMPARE(g.board.shown(), "___");
+        QCOMPARE(g.board.visibleParts(), 0);
+        QCOMPARE(g.board.controls["lChances1"].text, "10");
+        for (QChar c = 'A'; c <= 'Z'; c = QChar(c.unicode() + 1)) {
+            QVERIFY(g.board.letter(c).visible);
+            QVERIFY(g.board.letter(c).enabled);
+        }
+        QVERIFY(g.click('Z'));
+        QCOMPARE(g.board.controls["lChances1"].text, "9");
+    }
+
+    void theSameLetterCellIndexOutOfRangeIsAFailure()
+    {
+        Game g;
+        g.startWith("fig=a fruit");
+        QVERIFY_THROWS_EXCEPTION(BoardError, game::lLetters_Click(g.board, g.platform, g.vWord, g.vMisses, 26));
+    }
+
+    void drawScaffoldIgnoresCountsOutsideTheTable()
+    {
+        Game g;
+        cScaffold ops(g.board, g.platform);
+        ops.DrawScaffold(0);
+        ops.DrawScaffold(11);
+        ops.DrawScaffold(-1);
+        QCOMPARE(g.board.visibleParts(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cScaffold)
+#include "tst_cscaffold.moc"
