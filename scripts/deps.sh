@@ -1,0 +1,25 @@
+# Installs the Debian packages given as arguments that are not installed yet.
+# Sourced by the other scripts; uses sudo when not run as root.
+scaffold_install() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "Installing ${missing[*]} ..."
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building the game needs.
+SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+
+scaffold_build() {
+    local dir=$1
+    shift
+    cmake -S "$SCAFFOLD_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}
