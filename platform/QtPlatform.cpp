@@ -8,27 +8,33 @@
 
 #include <chrono>
 
-int QtPlatform::MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle)
+std::unique_ptr<QMessageBox> QtPlatform::CreateBox(QWidget *vParent, const QString &vText, Buttons vButtons,
+                                                  const QString &vTitle)
 {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(vTitle);
+    auto box = std::make_unique<QMessageBox>(vParent);
+    box->setWindowTitle(vTitle);
     // Plain text: a word list's "<" must show as itself, not start markup.
-    box.setTextFormat(Qt::PlainText);
+    box->setTextFormat(Qt::PlainText);
     // A lone carriage return does not break a line in a label; a line feed does.
     QString text = vText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    box.setText(text);
-    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    box->setText(text);
+    QPushButton *ok = box->addButton(QMessageBox::Ok);
     // Escape and closing the box press Cancel; a box with OK alone keeps its
     // Cancel hidden, so that it answers the same way.
-    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
-    box.setEscapeButton(cancel);
-    box.setDefaultButton(ok);
+    QPushButton *cancel = box->addButton(QMessageBox::Cancel);
+    box->setEscapeButton(cancel);
+    box->setDefaultButton(ok);
     if (vButtons == Buttons::Ok)
         cancel->hide();
-    box.exec();
-    // Closing the box without a button answers Cancel.
-    return box.clickedButton() == ok ? vbOK : vbCancel;
+    return box;
+}
+
+int QtPlatform::MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle)
+{
+    const std::unique_ptr<QMessageBox> box = CreateBox(m_parent, vText, vButtons, vTitle);
+    box->exec();
+    return box->clickedButton() == box->button(QMessageBox::Ok) ? vbOK : vbCancel;
 }
 
 std::unique_ptr<TextInput> QtPlatform::openText(const QString &vPath, QString &vError)
