@@ -255,6 +255,21 @@ private slots:
         QCOMPARE(win.w.vWord, "apple");
     }
 
+    void theLongestShippedClueShowsWhole()
+    {
+        QFile list(qEnvironmentVariable("SCAFFOLD_SOURCE_DIR") + "/data/Vocabulary.txt");
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QByteArray longest;
+        for (const QByteArray &line : list.readAll().split('\n'))
+            if (line.size() - line.indexOf('=') > longest.size() - longest.indexOf('='))
+                longest = line;
+        Window win;
+        win.start(longest);
+        auto *label = win.get<QLabel>("lMeaning");
+        QVERIFY(label->text().size() > 60);
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+    }
+
     void aBadWordListKeepsTheBoardAndTheProgram()
     {
         Window win;

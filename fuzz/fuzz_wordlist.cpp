@@ -1,0 +1,56 @@
+// Fuzzes the word list reader, the draw and a short game on the drawn word.
+// Input: two bytes of random value, one byte of letters to click, then the
+// whole word list file.
+
+#include "fakes.h"
+
+#include <cstdint>
+
+namespace {
+
+FakePlatform &SharedPlatform()
+{
+    static FakePlatform platform;
+    return platform;
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 3)
+        return 0;
+    FakePlatform &platform = SharedPlatform();
+    platform.messages.clear();
+    platform.answers.clear();
+    const double random = ((data[0] << 8) | data[1]) / 65536.0;
+    const int clicks = data[2] % 30;
+    platform.randoms = {random};
+    platform.writeWordList(QByteArray(reinterpret_cast<const char *>(data + 3), qsizetype(size - 3)));
+
+    FakeBoard board;
+    QString vWord;
+    int vMisses = 0;
+    game::cStart_Click(board, platform, vWord, vMisses);
+    if (!platform.messages.empty()) {
+        // A refused list leaves the board as it was.
+        if (!(board.controls == FakeBoard().controls))
+            __builtin_trap();
+        return 0;
+    }
+    const size_t length = size_t(cScaffold::Characters(vWord).size());
+    if (vWord.isEmpty() || length > 13)
+        __builtin_trap();
+    for (int i = 0; i < clicks; ++i) {
+        const qint16 index = qint16((data[3 + size_t(i) % (size - 3)] + i * 7) % 26);
+        if (!board.lLetters(index).isVisible() || !board.lLetters(index).isEnabled())
+            continue;
+        const size_t before = platform.messages.size();
+        game::lLetters_Click(board, platform, vWord, vMisses, index);
+        if (platform.messages.size() > before + 1 || vMisses < 0 || vMisses > 9)
+            __builtin_trap();
+        if (board.visibleParts() != vMisses)
+            __builtin_trap();
+    }
+    return 0;
+}
