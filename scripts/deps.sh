@@ -17,9 +17,23 @@ scaffold_install() {
 # What building the game needs.
 SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 
+# What checking the installed desktop entry and metainfo needs (scripts/test).
+SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream)
+
+# What making the Debian package needs besides (scripts/package).
+SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev "${SCAFFOLD_CHECK_PACKAGES[@]}")
+
+# What the fuzzer needs besides: clang with its sanitizer and libFuzzer runtimes.
+SCAFFOLD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 scaffold_build() {
     local dir=$1
     shift
-    cmake -S "$SCAFFOLD_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    local target=()
+    local args=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = --target ]; then target=(--target "$2"); shift 2; else args+=("$1"); shift; fi
+    done
+    cmake -S "$SCAFFOLD_ROOT" -B "$dir" -G Ninja "${args[@]}" >/dev/null
+    cmake --build "$dir" "${target[@]}"
 }
