@@ -76,9 +76,9 @@ qint16 ParseCount(const QString &vLine)
     return qint16(value);
 }
 
-// k = floor(r * N) + 1. The product of a value just below 1 and N can round up
-// to N itself, which would reach one entry past the count (and past 32767), so
-// the result is held to the range 1..max(N, 1).
+// k = floor(r * N) + 1, in 1..N for N >= 1 and 1 for N = 0. A random value
+// outside [0, 1), from a faulty source, is held to that range rather than
+// reaching past the count or the 16-bit range.
 qint16 EntryNumber(qint16 vCount, double vRandom)
 {
     double drawn = std::floor(vRandom * vCount);

@@ -66,9 +66,11 @@ private slots:
         QTest::newRow("just below one draws the last") << 5 << 5 << std::nextafter(1.0, 0.0) << 5;
         QTest::newRow("floor, not rounding") << 4 << 4 << 0.7499 << 3;
         QTest::newRow("a smaller count never reaches later entries") << 2 << 6 << std::nextafter(1.0, 0.0) << 2;
-        // r * 32767 rounds up to 32767 for r just below 1: the draw must stay on the last entry.
-        QTest::newRow("the largest count stays in range") << 32767 << 32767 << std::nextafter(1.0, 0.0) << 32767;
+        QTest::newRow("the largest count reaches its last entry") << 32767 << 32767 << std::nextafter(1.0, 0.0) << 32767;
+        // A faulty random source must not reach past the count.
         QTest::newRow("a random value of one is held to the last") << 3 << 3 << 1.0 << 3;
+        QTest::newRow("a negative random value is held to the first") << 3 << 3 << -0.5 << 1;
+        QTest::newRow("not a number is held to the last") << 3 << 3 << std::nan("") << 3;
     }
     void theDrawMapsTheRandomValueOntoTheCount()
     {
