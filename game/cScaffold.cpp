@@ -122,9 +122,9 @@ QString cScaffold::RetrieveString(int *vLineNumber)
 {
     const QString path = WordListPath();
     qint16 count = 0;
+    QString first;
     {
         const std::unique_ptr<TextInput> input = OpenWordList(m_platform, path);
-        QString first;
         const TextInput::Read read = input->readLine(first);
         if (read == TextInput::Read::End)
             throw WordListError(QStringLiteral("The word list is empty."), CountHint);
@@ -156,7 +156,7 @@ QString cScaffold::RetrieveString(int *vLineNumber)
                                     .arg(count)
                                     .arg(present),
                             QStringLiteral("Make the first line the number of entries that follow, %1.").arg(present),
-                            1);
+                            1, first);
     }
     if (vLineNumber)
         *vLineNumber = k + 1;

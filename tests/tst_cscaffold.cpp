@@ -171,6 +171,7 @@ private slots:
         QTest::newRow("count negative") << QByteArray("-1\na=b\n") << "negative" << 1;
         QTest::newRow("count below the 16-bit range") << QByteArray("-40000\na=b\n") << "negative" << 1;
         QTest::newRow("count larger than the entries") << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1;
+        QTest::newRow("count padded and too large") << QByteArray(" 3 \na=b\n") << "Line 1: \" 3 \"" << 1;
         QTest::newRow("no entries at all") << QByteArray("0\n") << "holds no entries" << 0;
         QTest::newRow("no equals") << QByteArray("1\napple a sweet fruit\n") << "no \"=\"" << 2;
         QTest::newRow("empty word") << QByteArray("1\n=a sweet fruit\n") << "no word" << 2;
