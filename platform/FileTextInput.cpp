@@ -70,6 +70,7 @@ bool FileTextInput::fill()
     }
     m_buffer.resize(got);
     m_pos = 0;
+    m_nextLineFeed = -1;
     if (got == 0)
         m_eof = true;
     return got > 0;
@@ -107,9 +108,16 @@ TextInput::Read FileTextInput::nextLine(bool vKeep)
         }
 
         any = true;
-        qsizetype end = m_pos;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
+        // The line ends at the first carriage return or line feed: memchr finds
+        // the next line feed, and the carriage return is looked for only before
+        // it. The line feed's place is kept, so that a file of carriage returns
+        // alone does not search its chunk to the end once per line.
+        if (m_nextLineFeed < m_pos) {
+            const void *lineFeed = std::memchr(data + m_pos, '\n', size_t(size - m_pos));
+            m_nextLineFeed = lineFeed ? static_cast<const char *>(lineFeed) - data : size;
+        }
+        const void *carriageReturn = std::memchr(data + m_pos, '\r', size_t(m_nextLineFeed - m_pos));
+        const qsizetype end = carriageReturn ? static_cast<const char *>(carriageReturn) - data : m_nextLineFeed;
         const qsizetype piece = end - m_pos;
         if (length + piece > MaxLineBytes)
             return Read::TooLong;

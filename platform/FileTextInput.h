@@ -34,6 +34,9 @@ private:
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
+    // Where the next line feed at or after m_pos is in m_buffer (its size when
+    // there is none); below m_pos when not yet looked for.
+    qsizetype m_nextLineFeed = -1;
     QByteArray m_line;
     QString m_error;
     bool m_atStart = true;

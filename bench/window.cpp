@@ -1,0 +1,226 @@
+// A whole Start click and a whole letter click on the real window against
+// repainting the window once, headless (QT_QPA_PLATFORM=offscreen), the
+// window shown and exposed.
+//
+// A click goes in as a mouse press and release (QTest::mouseClick), so it
+// runs the full event path and the handler. The widgets it changes only ask
+// for a repaint, which Qt does later from posted events; each measured
+// iteration therefore ends by delivering every posted event (layout and
+// update requests, so the paint events and the flush of the backing store).
+// The floor is QWidget::repaint() of the whole window, which paints and
+// flushes at once, followed by the same delivery of posted events; Qt leaves
+// opaque children (the filled shapes, the letter cells) as they stand in the
+// backing store, so grab(), which renders every widget, is shown as well. Each
+// iteration is timed by hand around just that; bringing the board to the state
+// the click starts from happens outside the timing. The time taken is the
+// processor time of the process (CLOCK_PROCESS_CPUTIME_ID), which other work
+// on the machine does not inflate.
+//
+//   bench_window --size   prints the window's outer size, WIDTHxHEIGHT
+
+#include "capture.h"
+#include "common.h"
+#include "QtBoard.h"
+#include "cScaffold.h"
+#include "fScaffold.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+void DeliverPosted()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+struct Bench
+{
+    BenchPlatform &platform;
+    fScaffold &window;
+    QPushButton *start;
+
+    QLabel *letter(char vLetter)
+    {
+        return window.findChild<QLabel *>(QStringLiteral("lLetters_%1").arg(vLetter - 'A'));
+    }
+    // The board as after a game: what a Start click usually begins from.
+    void idle()
+    {
+        QtBoard board(window);
+        cScaffold(board, platform).StartAgain();
+        window.vMisses = 0;
+        DeliverPosted();
+    }
+};
+
+// The processor time of the whole process, in seconds: the machine may be
+// busy with other work, and offscreen painting never waits for anything.
+double CpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// Counts the paint events delivered anywhere in the program.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *vWatched, QEvent *vEvent) override
+    {
+        if (vEvent->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(vWatched, vEvent);
+    }
+};
+PaintCounter *g_paints = nullptr;
+
+// Times vMeasure and the delivery of the events it posted; the console also
+// shows the wall time and the paint events per iteration. A measurement that
+// caused no paint event at all would not be what it claims to be.
+template <typename Prepare, typename Measure>
+void Timed(benchmark::State &vState, Prepare vPrepare, Measure vMeasure)
+{
+    double wall = 0;
+    int paints = 0;
+    for (auto _ : vState) {
+        vPrepare();
+        const int paintsBefore = g_paints->paints;
+        const auto wallBegin = std::chrono::steady_clock::now();
+        const double begin = CpuSeconds();
+        vMeasure();
+        DeliverPosted();
+        vState.SetIterationTime(CpuSeconds() - begin);
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBegin).count();
+        paints += g_paints->paints - paintsBefore;
+    }
+    if (paints == 0)
+        vState.SkipWithError("no paint event was delivered");
+    vState.counters["wall_us"] = benchmark::Counter(wall * 1e6, benchmark::Counter::kAvgIterations);
+    vState.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool sizeOnly = argc > 1 && std::strcmp(argv[1], "--size") == 0;
+    if (!sizeOnly)
+        benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+
+    // A short word list of the game's own kind; a fixed random value draws its
+    // first entry, "apple", every time.
+    QTemporaryDir folder;
+    {
+        QFile list(folder.path() + "/Vocabulary.txt");
+        if (!list.open(QIODevice::WriteOnly)
+            || list.write("3\napple=a sweet fruit that grows on trees\npiano=a large keyboard instrument\n"
+                          "river=a large natural stream of water\n")
+                    < 0)
+            return 1;
+    }
+    BenchPlatform platform(folder.path());
+    platform.random = 0.0;
+    fScaffold window(platform);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "bench_window: the window was never exposed\n");
+        return 1;
+    }
+    if (sizeOnly) {
+        const QSize size = window.size();
+        std::printf("%dx%d\n", size.width(), size.height());
+        return 0;
+    }
+
+    PaintCounter paintCounter;
+    g_paints = &paintCounter;
+    app.installEventFilter(&paintCounter);
+
+    Bench bench{platform, window, window.findChild<QPushButton *>(QStringLiteral("cStart"))};
+    bench.idle();
+    QTest::mouseClick(bench.start, Qt::LeftButton);
+    DeliverPosted();
+    if (window.vWord != QStringLiteral("apple") || !bench.letter('P')->isEnabled() || platform.messages != 0) {
+        std::fprintf(stderr, "bench_window: Start did not begin a game with \"apple\"\n");
+        return 1;
+    }
+
+    auto setup = [](benchmark::internal::Benchmark *vBenchmark) {
+        vBenchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
+    };
+    setup(benchmark::RegisterBenchmark("repaint", [&](benchmark::State &state) {
+        Timed(state, [] {}, [&] { window.repaint(); });
+    }));
+    // For information: rendering every widget into a pixmap, opaque ones too,
+    // which repaint() may leave as they are in the backing store.
+    setup(benchmark::RegisterBenchmark("grab", [&](benchmark::State &state) {
+        Timed(state, [] {}, [&] { benchmark::DoNotOptimize(window.grab()); });
+    }));
+    setup(benchmark::RegisterBenchmark("start-click", [&](benchmark::State &state) {
+        Timed(state, [&] { bench.idle(); }, [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
+    }));
+    setup(benchmark::RegisterBenchmark("start-click-in-game", [&](benchmark::State &state) {
+        Timed(state, [] {}, [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
+    }));
+    for (const char letter : {'P', 'Z'}) {
+        const std::string name = letter == 'P' ? "letter-click-hit" : "letter-click-miss";
+        setup(benchmark::RegisterBenchmark(name.c_str(), [&bench, letter](benchmark::State &state) {
+            Timed(
+                    state,
+                    [&] {
+                        bench.idle();
+                        QTest::mouseClick(bench.start, Qt::LeftButton);
+                        DeliverPosted();
+                    },
+                    [&] { QTest::mouseClick(bench.letter(letter), Qt::LeftButton); });
+        }));
+    }
+
+    CaptureReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    if (platform.messages != 0) {
+        std::fprintf(stderr, "bench_window: a click ended a game or failed (%d messages)\n", platform.messages);
+        return 1;
+    }
+
+    const double repaint = reporter.time("repaint");
+    std::printf("\n(Time: the measured part, in processor time of the process. CPU: the whole iteration,\n"
+                "untimed preparation included. wall_us: the wall time of the measured part.)\n");
+    std::printf("\nClicks (handler and the paints they cause) against one repaint of the window:\n");
+    const struct
+    {
+        const char *name;
+        const char *figure;
+        double goal;
+    } figures[] = {
+        {"start-click", "Start click, from the board after a game", 2.0},
+        {"start-click-in-game", "Start click, in the middle of a game", 2.0},
+        {"letter-click-hit", "letter click, a hit (P in apple)", 2.0},
+        {"letter-click-miss", "letter click, a miss (Z in apple)", 2.0},
+        {"grab", "window.grab(), every widget", 0.0},
+    };
+    for (const auto &f : figures) {
+        const double value = reporter.time(f.name);
+        if (value > 0 && repaint > 0)
+            Row(f.figure, Duration(value), Duration(repaint) + " repaint", value / repaint, f.goal);
+    }
+    return 0;
+}
