@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Px(int vTwips)
@@ -105,36 +107,53 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+namespace {
+
+// The largest pixel size from vMin to vMax at which vOverflow(metrics) is at
+// most 1. Each size tried costs a font lookup, so one measurement at vMax
+// gives an estimate (text grows in step with the size) and the neighbours
+// confirm it, rather than trying every size on the way down.
+template <typename Overflow>
+QFont LargestFitting(QFont vFont, int vMin, int vMax, Overflow vOverflow)
+{
+    const auto overflowAt = [&](int vPixels) {
+        vFont.setPixelSize(vPixels);
+        return vOverflow(QFontMetrics(vFont));
+    };
+    const double atMax = overflowAt(vMax);
+    int pixels = atMax <= 1.0 ? vMax : std::clamp(int(vMax / atMax), vMin, vMax);
+    if (pixels < vMax) {
+        while (pixels > vMin && overflowAt(pixels) > 1.0)
+            --pixels;
+        while (pixels < vMax && overflowAt(pixels + 1) <= 1.0)
+            ++pixels;
+    }
+    vFont.setPixelSize(pixels);
+    return vFont;
+}
+
+} // namespace
+
 QFont fScaffold::BoardFont(const QFont &vBase)
 {
     // The longest fixed caption sets the size; the others are shorter than their controls.
     const QString longest = QStringLiteral("Number Of Chances Left :");
-    QFont font = vBase;
-    int pixels = QFontInfo(vBase).pixelSize();
-    font.setPixelSize(pixels);
-    while (pixels > 8 && QFontMetrics(font).horizontalAdvance(longest) > Px(1935)) {
-        font.setPixelSize(--pixels);
-    }
-    return font;
+    return LargestFitting(vBase, 8, QFontInfo(vBase).pixelSize(), [&](const QFontMetrics &vMetrics) {
+        return vMetrics.horizontalAdvance(longest) / double(Px(1935));
+    });
 }
 
 QFont fScaffold::CellFont(const QFont &vBase)
 {
-    const QRect cell(0, 0, Px(135), Px(255));
-    QFont font = vBase;
-    font.setBold(true);
-    for (int pixels = Px(255) - 2; pixels > 6; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        bool fits = true;
-        for (char letter = 'A'; letter <= 'Z' && fits; ++letter) {
-            const QRect ink = metrics.boundingRect(QLatin1Char(letter));
-            fits = ink.width() <= cell.width() && metrics.height() <= cell.height();
-        }
-        if (fits)
-            return font;
-    }
-    return font;
+    const QSize cell(Px(135), Px(255));
+    QFont bold = vBase;
+    bold.setBold(true);
+    return LargestFitting(bold, 7, cell.height() - 2, [&](const QFontMetrics &vMetrics) {
+        int widest = 0;
+        for (char letter = 'A'; letter <= 'Z'; ++letter)
+            widest = std::max(widest, vMetrics.boundingRect(QLatin1Char(letter)).width());
+        return std::max(widest / double(cell.width()), vMetrics.height() / double(cell.height()));
+    });
 }
 
 void fScaffold::buildBoard(QWidget *vClient)
