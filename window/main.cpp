@@ -33,6 +33,8 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
+    // Ties the window to its menu entry, so that desktops show the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.scaffold"));
     QtPlatform platform;
     fScaffold window(platform);
     platform.setParent(&window);
