@@ -8,26 +8,14 @@
 // the benchmark shows that second floor for information. Like the game, it quits after its first paint when SCAFFOLD_EXIT_WHEN_SHOWN
 // is set.
 
+#include "QuitWhenShown.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstring>
-
-namespace {
-class QuitWhenShown : public QObject
-{
-protected:
-    bool eventFilter(QObject *vWatched, QEvent *vEvent) override
-    {
-        if (vEvent->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(vWatched, vEvent);
-    }
-};
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,26 +1,11 @@
 #include "QtPlatform.h"
+#include "QuitWhenShown.h"
 #include "fScaffold.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-// For scripts/bench, which times start-up: with SCAFFOLD_EXIT_WHEN_SHOWN set,
-// the program quits once the window has been painted for the first time.
-class QuitWhenShown : public QObject
-{
-protected:
-    bool eventFilter(QObject *vWatched, QEvent *vEvent) override
-    {
-        if (vEvent->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(vWatched, vEvent);
-    }
-};
-} // namespace
 
 int main(int argc, char *argv[])
 {
