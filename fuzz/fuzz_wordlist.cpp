@@ -2,7 +2,10 @@
 // Input: two bytes of random value, one byte of letters to click, then the
 // whole word list file.
 
-#include "fakes.h"
+#include "game/GameHandlers.h"
+#include "game/cScaffold.h"
+#include "testsupport/FakeBoard.h"
+#include "testsupport/FakePlatform.h"
 
 #include <cstdint>
 
@@ -34,20 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     game::cStart_Click(board, platform, vWord, vMisses);
     if (!platform.messages.empty()) {
         // A refused list leaves the board as it was.
-        if (!(board.controls == FakeBoard().controls))
+        if (!(board == FakeBoard()))
             __builtin_trap();
         return 0;
     }
     const size_t length = size_t(cScaffold::Characters(vWord).size());
-    if (vWord.isEmpty() || length > 13)
+    if (vWord.isEmpty() || length > size_t(Controls::WordCellCount))
         __builtin_trap();
     for (int i = 0; i < clicks; ++i) {
-        const qint16 index = qint16((data[3 + size_t(i) % (size - 3)] + i * 7) % 26);
+        const qint16 index = qint16((data[3 + size_t(i) % (size - 3)] + i * 7) % Controls::LetterCount);
         if (!board.lLetters(index).isVisible() || !board.lLetters(index).isEnabled())
             continue;
         const size_t before = platform.messages.size();
         game::lLetters_Click(board, platform, vWord, vMisses, index);
-        if (platform.messages.size() > before + 1 || vMisses < 0 || vMisses > 9)
+        if (platform.messages.size() > before + 1 || vMisses < 0 || vMisses >= Controls::ChanceCount)
             __builtin_trap();
         if (board.visibleParts() != vMisses)
             __builtin_trap();

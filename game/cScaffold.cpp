@@ -1,9 +1,8 @@
-#include "cScaffold.h"
+#include "game/cScaffold.h"
 
-#include "WordListError.h"
+#include "game/WordListError.h"
 
-#include <QDir>
-
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,21 +11,6 @@ const QString EntryHint = QStringLiteral(
         "A correct entry is the word, \"=\" and its meaning, for instance apple=a sweet fruit.");
 const QString CountHint = QStringLiteral(
         "The first line is the number of entries that follow, a whole number such as 25.");
-
-// An entry line as the user can read it inside a message: control characters
-// made visible and a long line cut short.
-QString Shown(const QString &vText)
-{
-    constexpr qsizetype MaxShown = 60;
-    QString shown;
-    for (const QChar ch : vText.left(MaxShown)) {
-        const bool control = ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format;
-        shown += control ? QChar(QChar::ReplacementCharacter) : ch;
-    }
-    if (vText.size() > MaxShown)
-        shown += QStringLiteral("...");
-    return shown;
-}
 
 [[noreturn]] void ThrowReadProblem(TextInput &vInput, TextInput::Read vResult, int vLine)
 {
@@ -89,59 +73,35 @@ qint16 EntryNumber(qint16 vCount, double vRandom)
     return qint16(drawn + 1);
 }
 
-QString EndText(const QString &vFirstLine, const QString &vWord)
-{
-    // No question mark after "again": the message reads as a statement.
-    return vFirstLine + QChar(13) + QStringLiteral("It was ") + vWord + QStringLiteral(". Want to play again");
-}
-
 } // namespace
-
-const QStringList cScaffold::FigureParts = {
-    QStringLiteral("sFace"), QStringLiteral("sEyes1"), QStringLiteral("sEyes2"), QStringLiteral("lNose"),
-    QStringLiteral("lMouth"), QStringLiteral("lBody"), QStringLiteral("lArm1"), QStringLiteral("lArm2"),
-    QStringLiteral("lLeg1"), QStringLiteral("lLeg2"),
-};
-
-QString WordListError::message(const QString &vPath) const
-{
-    QStringList lines{problem, QStringLiteral("File: ") + QDir::toNativeSeparators(vPath)};
-    if (line > 0)
-        lines << (found.isNull() ? QStringLiteral("Line %1").arg(line)
-                                 : QStringLiteral("Line %1: \"%2\"").arg(line).arg(Shown(found)));
-    lines << hint << QStringLiteral("Mend the file, then press Start again.");
-    return lines.join(QChar(13));
-}
 
 QString cScaffold::WordListPath() const
 {
     return m_platform.programFolder() + QStringLiteral("/Vocabulary.txt");
 }
 
-QString cScaffold::RetrieveString(int *vLineNumber)
+cScaffold::CountLine cScaffold::readCount(const QString &vPath)
 {
-    const QString path = WordListPath();
-    qint16 count = 0;
-    QString first;
-    {
-        const std::unique_ptr<TextInput> input = OpenWordList(m_platform, path);
-        const TextInput::Read read = input->readLine(first);
-        if (read == TextInput::Read::End)
-            throw WordListError(QStringLiteral("The word list is empty."), CountHint);
-        if (read != TextInput::Read::Line)
-            ThrowReadProblem(*input, read, 1);
-        count = ParseCount(first);
-    }
+    const std::unique_ptr<TextInput> input = OpenWordList(m_platform, vPath);
+    CountLine first;
+    const TextInput::Read read = input->readLine(first.text);
+    if (read == TextInput::Read::End)
+        throw WordListError(QStringLiteral("The word list is empty."), CountHint);
+    if (read != TextInput::Read::Line)
+        ThrowReadProblem(*input, read, 1);
+    first.count = ParseCount(first.text);
+    return first;
+}
 
-    m_platform.Randomize();
-    const qint16 k = EntryNumber(count, m_platform.Rnd());
-
+cScaffold::Line cScaffold::readEntry(const QString &vPath, const CountLine &vCount, qint16 vEntry)
+{
     // The file is opened afresh: it may have changed since the count was read,
     // and every line up to the entry is checked again as it is passed.
-    const std::unique_ptr<TextInput> input = OpenWordList(m_platform, path);
-    QString entry;
-    for (int line = 1; line <= k + 1; ++line) {
-        const TextInput::Read read = line <= k ? input->skipLine() : input->readLine(entry);
+    const std::unique_ptr<TextInput> input = OpenWordList(m_platform, vPath);
+    const int entryLine = vEntry + 1;
+    Line entry{QString(), entryLine};
+    for (int line = 1; line <= entryLine; ++line) {
+        const TextInput::Read read = line < entryLine ? input->skipLine() : input->readLine(entry.text);
         if (read == TextInput::Read::Line)
             continue;
         if (read != TextInput::Read::End)
@@ -153,14 +113,25 @@ QString cScaffold::RetrieveString(int *vLineNumber)
                                                "apple=a sweet fruit, and make the first line 1."));
         throw WordListError(QStringLiteral("The first line says the list holds %1 entries, but the file ends "
                                            "after %2.")
-                                    .arg(count)
+                                    .arg(vCount.count)
                                     .arg(present),
                             QStringLiteral("Make the first line the number of entries that follow, %1.").arg(present),
-                            1, first);
+                            1, vCount.text);
     }
-    if (vLineNumber)
-        *vLineNumber = k + 1;
     return entry;
+}
+
+cScaffold::Line cScaffold::drawLine()
+{
+    const QString path = WordListPath();
+    const CountLine count = readCount(path);
+    m_platform.reseed();
+    return readEntry(path, count, EntryNumber(count.count, m_platform.random()));
+}
+
+QString cScaffold::RetrieveString()
+{
+    return drawLine().text;
 }
 
 void cScaffold::RetrieveNameMeaning(const QString &vString, QString &vName, QString &vMeaning)
@@ -172,30 +143,34 @@ void cScaffold::RetrieveNameMeaning(const QString &vString, QString &vName, QStr
     vMeaning = pieces.at(1);
 }
 
-void cScaffold::DrawEntry(QString &vName, QString &vMeaning)
+DrawnEntry cScaffold::DrawEntry()
 {
-    int line = 0;
-    const QString entry = RetrieveString(&line);
-    const auto problem = [&](const QString &vProblem) { return WordListError(vProblem, EntryHint, line, entry); };
+    const Line line = drawLine();
+    DrawnEntry entry;
+    entry.line = line.number;
+    const auto problem = [&](const QString &vProblem) {
+        return WordListError(vProblem, EntryHint, line.number, line.text);
+    };
     try {
-        RetrieveNameMeaning(entry, vName, vMeaning);
+        RetrieveNameMeaning(line.text, entry.word, entry.meaning);
     } catch (const WordListError &e) {
         throw problem(e.problem);
     }
-    if (vName.isEmpty())
+    if (entry.word.isEmpty())
         throw problem(QStringLiteral("The entry has no word before the \"=\"."));
-    const QStringList characters = Characters(vName);
-    if (characters.size() > Board::WordCellCount)
+    const QStringList characters = Characters(entry.word);
+    if (characters.size() > Controls::WordCellCount)
         throw problem(QStringLiteral("The word has %1 characters, but a word can have at most %2.")
                               .arg(characters.size())
-                              .arg(Board::WordCellCount));
+                              .arg(Controls::WordCellCount));
     if (std::none_of(characters.begin(), characters.end(), IsGuessable))
         throw problem(QStringLiteral("The word has no letter A to Z to guess."));
+    return entry;
 }
 
 void cScaffold::InitialEnable()
 {
-    for (int index = 0; index < Board::LetterCount; ++index)
+    for (int index = 0; index < Controls::LetterCount; ++index)
         m_board.lLetters(index).setEnabled(true);
 }
 
@@ -205,8 +180,7 @@ void cScaffold::Operation(const QString &vName, QString &vMeaning)
         const qsizetype first = Characters(vMeaning.left(2)).first().size();
         vMeaning = vMeaning.left(first).toUpper() + vMeaning.mid(first);
     }
-    // The blank after the colon sets the clue apart; the idle caption has none.
-    m_board.control(QStringLiteral("lMeaning")).setCaption(QStringLiteral("Meaning : ") + vMeaning);
+    m_board.control(Controls::lMeaning).setCaption(Controls::MeaningClue + vMeaning);
 
     // Characters no letter cell can reveal (a blank, a hyphen, an accented
     // letter) are shown from the start, so that the word can still be won.
@@ -238,8 +212,8 @@ bool cScaffold::PrintLetters(const QString &vName, qint16 vIndex)
 
 void cScaffold::DrawScaffold(qint16 vCount)
 {
-    if (vCount >= 1 && vCount <= FigureParts.size())
-        m_board.control(FigureParts.at(vCount - 1)).setVisible(true);
+    if (vCount >= 1 && vCount <= Controls::FigureParts.size())
+        m_board.control(Controls::FigureParts.at(vCount - 1)).setVisible(true);
 }
 
 void cScaffold::ClearLetter(qint16 vIndex)
@@ -260,20 +234,20 @@ QString cScaffold::FindWord(const QString &vName)
 
 void cScaffold::StartAgain()
 {
-    m_board.control(QStringLiteral("lMeaning")).setCaption(QStringLiteral("Meaning :"));
-    for (int index = 0; index < Board::LetterCount; ++index) {
+    m_board.control(Controls::lMeaning).setCaption(Controls::MeaningIdle);
+    for (int index = 0; index < Controls::LetterCount; ++index) {
         BoardControl &cell = m_board.lLetters(index);
         cell.setVisible(true);
         cell.setEnabled(false);
     }
-    for (int index = 0; index < Board::WordCellCount; ++index) {
+    for (int index = 0; index < Controls::WordCellCount; ++index) {
         BoardControl &cell = m_board.lWord(index);
-        cell.setCaption(QStringLiteral("_"));
+        cell.setCaption(Controls::Unrevealed);
         cell.setVisible(false);
     }
-    for (const QString &part : FigureParts)
+    for (const QString &part : Controls::FigureParts)
         m_board.control(part).setVisible(false);
-    m_board.control(QStringLiteral("lChances1")).setCaption(QStringLiteral("10"));
+    m_board.control(Controls::lChances1).setCaption(Controls::ChancesLeft(0));
 }
 
 QStringList cScaffold::Characters(const QString &vText)
@@ -292,55 +266,4 @@ bool cScaffold::IsGuessable(const QString &vCharacter)
 {
     const QString lower = vCharacter.toLower();
     return lower.size() == 1 && lower.at(0) >= u'a' && lower.at(0) <= u'z';
-}
-
-void game::cStart_Click(Board &vBoard, Platform &vPlatform, QString &vWord, int &vMisses)
-{
-    cScaffold ops(vBoard, vPlatform);
-    QString name;
-    QString meaning;
-    // The entry is drawn and checked before anything changes, so a bad word
-    // list leaves the board, and any game in progress, exactly as they were.
-    try {
-        ops.DrawEntry(name, meaning);
-    } catch (const WordListError &e) {
-        vPlatform.MsgBox(e.message(ops.WordListPath()), Platform::Buttons::Ok, QStringLiteral("Scaffold"));
-        return;
-    }
-    // Start always begins a clean game, also in the middle of one.
-    vMisses = 0;
-    ops.StartAgain();
-    ops.InitialEnable();
-    vWord = name;
-    ops.Operation(vWord, meaning);
-}
-
-void game::lLetters_Click(Board &vBoard, Platform &vPlatform, const QString &vWord, int &vMisses, qint16 Index)
-{
-    cScaffold ops(vBoard, vPlatform);
-    if (!ops.PrintLetters(vWord, Index)) {
-        ++vMisses;
-        ops.DrawScaffold(qint16(vMisses));
-        vBoard.control(QStringLiteral("lChances1")).setCaption(QString::number(10 - vMisses));
-    }
-    ops.ClearLetter(Index);
-
-    const QString title = QStringLiteral("Message");
-    if (vMisses == 10) {
-        if (vPlatform.MsgBox(EndText(QStringLiteral("You have failed to recognize the word."), vWord),
-                             Platform::Buttons::OkCancel, title)
-            != Platform::vbOK)
-            vPlatform.End();
-        vMisses = 0;
-        ops.StartAgain();
-        return; // a game ends with exactly one message
-    }
-    if (vWord.toLower() == ops.FindWord(vWord).toLower()) {
-        if (vPlatform.MsgBox(EndText(QStringLiteral("Congrats. You have recognized the word."), vWord),
-                             Platform::Buttons::OkCancel, title)
-            != Platform::vbOK)
-            vPlatform.End();
-        vMisses = 0;
-        ops.StartAgain();
-    }
 }

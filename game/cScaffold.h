@@ -1,10 +1,19 @@
 #pragma once
 
-#include "Board.h"
-#include "Platform.h"
+#include "platform/Board.h"
+#include "platform/Platform.h"
 
 #include <QString>
 #include <QStringList>
+
+// An entry drawn from the word list, split and checked: its word, its meaning,
+// and the line of the file it stands on.
+struct DrawnEntry
+{
+    QString word;
+    QString meaning;
+    int line = 0;
+};
 
 // The game's operations on the board. The class holds no game state: a handler
 // makes one on the stack for the length of one event.
@@ -16,15 +25,14 @@ public:
     // The file the words come from.
     QString WordListPath() const;
 
-    // One entry line drawn at random from the word list; vLineNumber, when
-    // given, receives the entry's line number in the file. Throws WordListError.
-    QString RetrieveString(int *vLineNumber = nullptr);
+    // One entry line drawn at random from the word list. Throws WordListError.
+    QString RetrieveString();
     // Splits an entry at "=": the word before the first, the meaning between
     // the first and the second. Throws WordListError when there is no "=".
     void RetrieveNameMeaning(const QString &vString, QString &vName, QString &vMeaning);
     // Draws an entry, splits it and checks that its word can be played.
-    // Nothing on the board changes; throws WordListError with the line concerned.
-    void DrawEntry(QString &vName, QString &vMeaning);
+    // Nothing on the board changes; throws WordListError naming the line.
+    DrawnEntry DrawEntry();
 
     void InitialEnable();
     void Operation(const QString &vName, QString &vMeaning);
@@ -42,16 +50,25 @@ public:
     // True when some letter cell A to Z can reveal the character.
     static bool IsGuessable(const QString &vCharacter);
 
-    static const QStringList FigureParts;
-
 private:
+    struct Line
+    {
+        QString text;
+        int number = 0; // 1-based line number in the file
+    };
+    struct CountLine
+    {
+        QString text;
+        qint16 count = 0;
+    };
+
+    // The first line and the entry count it gives.
+    CountLine readCount(const QString &vPath);
+    // Entry vEntry (from 1) of the list whose first line is vCount.
+    Line readEntry(const QString &vPath, const CountLine &vCount, qint16 vEntry);
+    // An entry line drawn at random, with its line number.
+    Line drawLine();
+
     Board &m_board;
     Platform &m_platform;
 };
-
-// The two game handlers of the main window. The window owns vWord and vMisses
-// and passes them in.
-namespace game {
-void cStart_Click(Board &vBoard, Platform &vPlatform, QString &vWord, int &vMisses);
-void lLetters_Click(Board &vBoard, Platform &vPlatform, const QString &vWord, int &vMisses, qint16 Index);
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Controls.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -23,13 +25,15 @@ public:
 class Board
 {
 public:
-    static constexpr int LetterCount = 26;
-    static constexpr int WordCellCount = 13;
-
     virtual ~Board() = default;
     virtual BoardControl &control(const QString &vName) = 0;
-    virtual BoardControl &lLetters(int vIndex) = 0;
-    virtual BoardControl &lWord(int vIndex) = 0;
+
+    // Element vIndex of lLetters (0 to 25) and of lWord (0 to 12).
+    BoardControl &lLetters(int vIndex) { return element(Controls::lLetters, vIndex, Controls::LetterCount); }
+    BoardControl &lWord(int vIndex) { return element(Controls::lWord, vIndex, Controls::WordCellCount); }
+
+private:
+    BoardControl &element(const QString &vArray, int vIndex, int vCount);
 };
 
 class BoardError : public std::runtime_error
@@ -37,3 +41,10 @@ class BoardError : public std::runtime_error
 public:
     using std::runtime_error::runtime_error;
 };
+
+inline BoardControl &Board::element(const QString &vArray, int vIndex, int vCount)
+{
+    if (vIndex < 0 || vIndex >= vCount)
+        throw BoardError(vArray.toStdString() + " has no element " + std::to_string(vIndex));
+    return control(Controls::Element(vArray, vIndex));
+}

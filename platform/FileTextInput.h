@@ -1,9 +1,11 @@
 #pragma once
 
-#include "Platform.h"
+#include "platform/TextInput.h"
 
 #include <QByteArray>
 #include <QFile>
+
+#include <memory>
 
 // Reads a text file line by line in bounded memory. A carriage return, a
 // carriage return with a line feed, and a line feed alone each end a line; a

@@ -1,8 +1,9 @@
-#include "QtBoard.h"
+#include "platform/QtBoard.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QWidget>
 
 namespace {
 
@@ -44,13 +45,6 @@ private:
     QWidget *m_widget;
 };
 
-BoardControl &Indexed(Board &vBoard, const char *vArray, int vIndex, int vCount)
-{
-    if (vIndex < 0 || vIndex >= vCount)
-        throw BoardError(std::string(vArray) + " has no element " + std::to_string(vIndex));
-    return vBoard.control(QStringLiteral("%1_%2").arg(QLatin1String(vArray)).arg(vIndex));
-}
-
 } // namespace
 
 QtBoard::~QtBoard() = default;
@@ -65,14 +59,4 @@ BoardControl &QtBoard::control(const QString &vName)
         found = m_controls.insert(vName, std::make_shared<WidgetControl>(widget));
     }
     return **found;
-}
-
-BoardControl &QtBoard::lLetters(int vIndex)
-{
-    return Indexed(*this, "lLetters", vIndex, LetterCount);
-}
-
-BoardControl &QtBoard::lWord(int vIndex)
-{
-    return Indexed(*this, "lWord", vIndex, WordCellCount);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Board.h"
+#include "platform/Board.h"
 
 #include <QHash>
-#include <QPointer>
-#include <QWidget>
 
 #include <memory>
+
+class QWidget;
 
 // The board over real widgets: a control is the child widget whose objectName
 // is its name ("cStart", "lLetters_3", "lWord_12"). The caption is a label's
@@ -18,8 +18,6 @@ public:
     ~QtBoard() override;
 
     BoardControl &control(const QString &vName) override;
-    BoardControl &lLetters(int vIndex) override;
-    BoardControl &lWord(int vIndex) override;
 
 private:
     QWidget &m_window;

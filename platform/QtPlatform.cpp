@@ -1,6 +1,6 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "FileTextInput.h"
+#include "platform/FileTextInput.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -8,7 +8,7 @@
 
 #include <chrono>
 
-std::unique_ptr<QMessageBox> QtPlatform::CreateBox(QWidget *vParent, const QString &vText, Buttons vButtons,
+std::unique_ptr<QMessageBox> QtPlatform::createBox(QWidget *vParent, const QString &vText, Buttons vButtons,
                                                   const QString &vTitle)
 {
     auto box = std::make_unique<QMessageBox>(vParent);
@@ -30,11 +30,11 @@ std::unique_ptr<QMessageBox> QtPlatform::CreateBox(QWidget *vParent, const QStri
     return box;
 }
 
-int QtPlatform::MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle)
+Platform::Answer QtPlatform::messageBox(const QString &vText, Buttons vButtons, const QString &vTitle)
 {
-    const std::unique_ptr<QMessageBox> box = CreateBox(m_parent, vText, vButtons, vTitle);
+    const std::unique_ptr<QMessageBox> box = createBox(m_parent, vText, vButtons, vTitle);
     box->exec();
-    return box->clickedButton() == box->button(QMessageBox::Ok) ? vbOK : vbCancel;
+    return box->clickedButton() == box->button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
 }
 
 std::unique_ptr<TextInput> QtPlatform::openText(const QString &vPath, QString &vError)
@@ -42,14 +42,14 @@ std::unique_ptr<TextInput> QtPlatform::openText(const QString &vPath, QString &v
     return FileTextInput::open(vPath, vError);
 }
 
-void QtPlatform::Randomize()
+void QtPlatform::reseed()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto ticks = quint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     m_random.seed(quint32(ticks ^ (ticks >> 32)));
 }
 
-double QtPlatform::Rnd()
+double QtPlatform::random()
 {
     return m_random.generateDouble();
 }
@@ -59,7 +59,7 @@ QString QtPlatform::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
-void QtPlatform::End()
+void QtPlatform::end()
 {
     throw ProgramEnd{};
 }

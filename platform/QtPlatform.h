@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QRandomGenerator>
 
@@ -17,16 +17,17 @@ public:
     // Message boxes are modal to vParent once it is set.
     void setParent(QWidget *vParent) { m_parent = vParent; }
 
-    // The box MsgBox shows, made but not yet shown.
-    static std::unique_ptr<QMessageBox> CreateBox(QWidget *vParent, const QString &vText, Buttons vButtons,
+    // The box messageBox shows, made but not yet shown: plain text, a carriage
+    // return as a line break, and Escape or closing the box as Cancel.
+    static std::unique_ptr<QMessageBox> createBox(QWidget *vParent, const QString &vText, Buttons vButtons,
                                                   const QString &vTitle);
 
-    int MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle) override;
+    Answer messageBox(const QString &vText, Buttons vButtons, const QString &vTitle) override;
     std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override;
-    void Randomize() override;
-    double Rnd() override;
+    void reseed() override;
+    double random() override;
     QString programFolder() const override;
-    [[noreturn]] void End() override;
+    [[noreturn]] void end() override;
 
 private:
     QWidget *m_parent = nullptr;

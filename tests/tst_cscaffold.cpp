@@ -1,4 +1,7 @@
-#include "fakes.h"
+#include "game/GameHandlers.h"
+#include "game/cScaffold.h"
+#include "testsupport/FakeBoard.h"
+#include "testsupport/FakePlatform.h"
 
 #include <QDir>
 #include <QTest>
@@ -41,7 +44,7 @@ class tst_cScaffold : public QObject
     {
         QByteArray bytes = QByteArray::number(vCount) + "\n";
         for (int i = 1; i <= vCount; ++i)
-            bytes += "word" + QByteArray(1, char('a' + (i - 1) % 26)) + "=entry " + QByteArray::number(i) + "\n";
+            bytes += "word" + QByteArray(1, char('a' + (i - 1) % Controls::LetterCount)) + "=entry " + QByteArray::number(i) + "\n";
         return bytes;
     }
 
@@ -132,7 +135,7 @@ private slots:
         QCOMPARE(g.vWord, "apple");
         QCOMPARE(g.board.controls["lMeaning"].text, "Meaning : A sweet fruit");
         QCOMPARE(g.board.shown(), "_____");
-        for (int i = 0; i < 26; ++i)
+        for (int i = 0; i < Controls::LetterCount; ++i)
             QVERIFY(g.board.lLetters(i).isEnabled());
         QVERIFY(g.platform.messages.empty());
     }
@@ -200,7 +203,7 @@ private slots:
         QCOMPARE(m.text.contains(QStringLiteral("Line %1").arg(line)), line > 0);
         QVERIFY(m.text.contains("apple=a sweet fruit") || m.text.contains("such as 25") || m.text.contains("Make the first line"));
         QCOMPARE(m.buttons, Platform::Buttons::Ok);
-        QVERIFY(g.board.controls == before.controls);
+        QVERIFY(g.board == before);
         QVERIFY(g.vWord.isEmpty());
         QCOMPARE(g.platform.ends, 0);
     }
@@ -235,7 +238,7 @@ private slots:
         g.platform.writeWordList("1\nno equals here\n");
         g.start();
         QCOMPARE(g.platform.messages.size(), size_t(1));
-        QVERIFY(g.board.controls == before.controls);
+        QVERIFY(g.board == before);
         QCOMPARE(g.vWord, "banana");
         QCOMPARE(g.vMisses, 1);
     }
@@ -337,22 +340,22 @@ private slots:
             QCOMPARE(g.board.controls["lChances1"].text, "0");
             parts = g.board.visibleParts();
         };
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < Controls::ChanceCount; ++i) {
             QVERIFY(g.click(misses[i]));
-            if (i < 9) {
+            if (i + 1 < Controls::ChanceCount) {
                 QCOMPARE(g.board.visibleParts(), i + 1);
-                QVERIFY(g.board.controls[cScaffold::FigureParts[i]].visible);
-                QCOMPARE(g.board.controls["lChances1"].text, QString::number(9 - i));
+                QVERIFY(g.board.controls[Controls::FigureParts[i]].visible);
+                QCOMPARE(g.board.controls["lChances1"].text, QString::number(Controls::ChanceCount - 1 - i));
             }
         }
-        QCOMPARE(parts, 10);
+        QCOMPARE(parts, Controls::ChanceCount);
         QCOMPARE(g.platform.messages.size(), size_t(1));
         const ShownMessage &m = g.platform.messages[0];
         QCOMPARE(m.title, "Message");
         QCOMPARE(m.buttons, Platform::Buttons::OkCancel);
         QCOMPARE(m.text, QStringLiteral("You have failed to recognize the word.") + QChar(13) + "It was Jazz. Want to play again");
         // OK returns the board to its start state.
-        QVERIFY(g.board.controls == FakeBoard().controls);
+        QVERIFY(g.board == FakeBoard());
         QCOMPARE(g.vMisses, 0);
     }
 
@@ -368,7 +371,7 @@ private slots:
         QCOMPARE(g.platform.messages[0].text,
                  QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was Apple. Want to play again");
         QCOMPARE(g.platform.messages[0].title, "Message");
-        QVERIFY(g.board.controls == FakeBoard().controls);
+        QVERIFY(g.board == FakeBoard());
     }
 
     void aWinAfterMissesResetsTheMisses()
@@ -393,7 +396,7 @@ private slots:
         QFETCH(QString, clicks);
         Game g;
         g.startWith("ox=a strong animal");
-        g.platform.answers = {Platform::vbCancel};
+        g.platform.answers = {Platform::Answer::Cancel};
         for (int i = 0; i + 1 < clicks.size(); ++i)
             QVERIFY(g.click(clicks[i]));
         const FakeBoard before = g.board;
@@ -435,7 +438,7 @@ private slots:
         Game g;
         g.startWith("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8=a clue"); // 13 characters, 19 bytes
         QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
-        QCOMPARE(g.board.shown().size(), 13);
+        QCOMPARE(g.board.shown().size(), Controls::WordCellCount);
     }
 
     void startInTheMiddleOfAGameBeginsACleanGame()
@@ -462,7 +465,7 @@ private slots:
     {
         Game g;
         g.startWith("fig=a fruit");
-        QVERIFY_THROWS_EXCEPTION(BoardError, game::lLetters_Click(g.board, g.platform, g.vWord, g.vMisses, 26));
+        QVERIFY_THROWS_EXCEPTION(BoardError, game::lLetters_Click(g.board, g.platform, g.vWord, g.vMisses, Controls::LetterCount));
     }
 
     void drawScaffoldIgnoresCountsOutsideTheTable()

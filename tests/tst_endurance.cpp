@@ -1,5 +1,7 @@
-#include "fScaffold.h"
-#include "fakes.h"
+#include "game/cScaffold.h"
+#include "testsupport/FakePlatform.h"
+#include "testsupport/Headless.h"
+#include "window/fScaffold.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -15,13 +17,10 @@ class tst_Endurance : public QObject
 {
     Q_OBJECT
 
-    class SeededPlatform : public FakePlatform
-    {
-    public:
-        QRandomGenerator random{20261208};
-        double Rnd() override { return random.generateDouble(); }
-    };
+public:
+    static void initMain() { Headless(); }
 
+private:
     static long residentKiB()
     {
         std::ifstream status("/proc/self/status");
@@ -40,7 +39,10 @@ private slots:
         const int games = qEnvironmentVariableIsSet("SCAFFOLD_ENDURANCE_GAMES")
                 ? qEnvironmentVariableIntValue("SCAFFOLD_ENDURANCE_GAMES")
                 : 10000;
-        SeededPlatform platform;
+        FakePlatform platform;
+        QRandomGenerator draws(20261208);
+        platform.nextRandom = [&] { return draws.generateDouble(); };
+        platform.keepMessages = false; // the record would grow over the games
         platform.writeWordList("9\n"
                                "banana=a yellow fruit\n"
                                "X-Ray=a picture of bones\n"
@@ -58,11 +60,11 @@ private slots:
         QList<QLabel *> letters;
         QList<QLabel *> cells;
         QList<QWidget *> parts;
-        for (int i = 0; i < 26; ++i)
+        for (int i = 0; i < Controls::LetterCount; ++i)
             letters << w.findChild<QLabel *>(QStringLiteral("lLetters_%1").arg(i));
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < Controls::WordCellCount; ++i)
             cells << w.findChild<QLabel *>(QStringLiteral("lWord_%1").arg(i));
-        for (const QString &name : cScaffold::FigureParts)
+        for (const QString &name : Controls::FigureParts)
             parts << w.findChild<QWidget *>(name);
         auto *start = w.findChild<QPushButton *>(QStringLiteral("cStart"));
         auto *chances = w.findChild<QLabel *>(QStringLiteral("lChances1"));
@@ -72,18 +74,18 @@ private slots:
         int ended = 0;
         long rssAfterFirstThousand = 0;
         const auto check = [&](const char *vWhen) {
-            const QString where = QStringLiteral("game %1 %2: %3").arg(ended).arg(vWhen).arg(w.vWord);
+            const QString where = QStringLiteral("game %1 %2: %3").arg(ended).arg(vWhen).arg(w.word());
             int shownParts = 0;
             for (QWidget *part : parts)
                 shownParts += part->isVisible();
-            QVERIFY2(shownParts == w.vMisses, qPrintable(where));
+            QVERIFY2(shownParts == w.misses(), qPrintable(where));
             for (int i = 0; i < shownParts; ++i)
                 QVERIFY2(parts[i]->isVisible(), qPrintable(where));
-            QVERIFY2(chances->text() == QString::number(10 - w.vMisses), qPrintable(where));
+            QVERIFY2(chances->text() == Controls::ChancesLeft(w.misses()), qPrintable(where));
             for (int index : guessed)
                 QVERIFY2(!letters[index]->isVisible() && !letters[index]->isEnabled(), qPrintable(where));
-            const QStringList word = cScaffold::Characters(w.vWord);
-            for (int i = 0; i < 13; ++i) {
+            const QStringList word = cScaffold::Characters(w.word());
+            for (int i = 0; i < Controls::WordCellCount; ++i) {
                 if (!cells[i]->isVisible())
                     continue;
                 QVERIFY2(i < word.size(), qPrintable(where));
@@ -99,22 +101,21 @@ private slots:
         while (ended < games) {
             QTest::mouseClick(start, Qt::LeftButton);
             guessed.clear();
-            QVERIFY(platform.messages.size() == messagesSeen);
+            QVERIFY(size_t(platform.messageCount) == messagesSeen);
             check("after Start");
             for (;;) {
                 QList<int> open;
-                for (int i = 0; i < 26; ++i)
+                for (int i = 0; i < Controls::LetterCount; ++i)
                     if (letters[i]->isVisible() && letters[i]->isEnabled())
                         open << i;
                 QVERIFY2(!open.isEmpty(), "the game ran out of letters without ending");
                 const int index = open[int(player.bounded(open.size()))];
                 QTest::mouseClick(letters[index], Qt::LeftButton);
                 guessed.insert(index);
-                const size_t shown = platform.messages.size() - messagesSeen;
+                const size_t shown = size_t(platform.messageCount) - messagesSeen;
                 QVERIFY2(shown <= 1, "a game ended with more than one message");
                 if (shown == 1) {
-                    platform.messages.clear(); // the fake's record would grow otherwise
-                    messagesSeen = 0;
+                    messagesSeen = size_t(platform.messageCount);
                     guessed.clear();
                     ++ended;
                     // OK cleared the board back to its start state.

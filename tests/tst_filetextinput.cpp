@@ -1,4 +1,4 @@
-#include "FileTextInput.h"
+#include "platform/FileTextInput.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,13 +1,17 @@
-#include "QtPlatform.h"
-#include "Shapes.h"
-#include "fScaffold.h"
-#include "fakes.h"
+#include "platform/Controls.h"
+#include "platform/QtPlatform.h"
+#include "testsupport/FakePlatform.h"
+#include "testsupport/Headless.h"
+#include "window/ClickLabel.h"
+#include "window/Shapes.h"
+#include "window/fScaffold.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +20,10 @@ class tst_fScaffold : public QObject
 {
     Q_OBJECT
 
+public:
+    static void initMain() { Headless(); }
+
+private:
     struct Window
     {
         FakePlatform platform;
@@ -51,7 +59,7 @@ class tst_fScaffold : public QObject
         QString shown()
         {
             QString text;
-            for (int i = 0; i < 13; ++i)
+            for (int i = 0; i < Controls::WordCellCount; ++i)
                 if (!word(i)->isHidden())
                     text += word(i)->text();
             return text;
@@ -59,7 +67,7 @@ class tst_fScaffold : public QObject
         QStringList visibleParts()
         {
             QStringList parts;
-            for (const QString &part : cScaffold::FigureParts)
+            for (const QString &part : Controls::FigureParts)
                 if (get(part)->isVisible())
                     parts << part;
             return parts;
@@ -116,10 +124,10 @@ private slots:
         QTest::newRow("sFace") << "sFace" << twips(960, 840, 735, 615) << "";
         QTest::newRow("sEyes1") << "sEyes1" << twips(1080, 960, 135, 135) << "";
         QTest::newRow("sEyes2") << "sEyes2" << twips(1440, 960, 135, 135) << "";
-        for (int i = 0; i < 26; ++i)
+        for (int i = 0; i < Controls::LetterCount; ++i)
             QTest::addRow("lLetters_%d", i) << QStringLiteral("lLetters_%1").arg(i)
-                                            << twips(120 + 240 * (i % 13), i < 13 ? 240 : 480, 135, 255) << QString(QChar('A' + i));
-        for (int i = 0; i < 13; ++i)
+                                            << twips(120 + 240 * (i % Controls::LettersPerRow), 240 + 240 * (i / Controls::LettersPerRow), 135, 255) << QString(QChar('A' + i));
+        for (int i = 0; i < Controls::WordCellCount; ++i)
             QTest::addRow("lWord_%d", i) << QStringLiteral("lWord_%1").arg(i) << twips(120 + 240 * i, 240, 135, 255) << "_";
     }
     void everyControlStandsAtItsPlaceWithItsCaption()
@@ -180,14 +188,14 @@ private slots:
         for (const char *name : {"sFootStand", "sStand1", "sStand2", "lRope"})
             QVERIFY(win.get(name)->isVisible());
         QVERIFY(win.visibleParts().isEmpty());
-        for (int i = 0; i < 26; ++i) {
+        for (int i = 0; i < Controls::LetterCount; ++i) {
             QLabel *cell = win.letter(QChar('A' + i));
             QVERIFY(cell->isVisible());
             QVERIFY(!cell->isEnabled());
             QCOMPARE(cell->parentWidget()->objectName(), "fLetters");
             QCOMPARE(cell->palette().color(QPalette::Window), i == 0 ? QColor(255, 255, 0) : QColor(255, 255, 128));
         }
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 0; i < Controls::WordCellCount; ++i) {
             QVERIFY(win.word(i)->isHidden());
             QCOMPARE(win.word(i)->parentWidget()->objectName(), "Frame1");
             QCOMPARE(win.word(i)->palette().color(QPalette::Window), QColor(255, 255, 128));
@@ -195,8 +203,8 @@ private slots:
         QCOMPARE(win.get<FilledShape>("sFace")->colour(), QColor(255, 255, 0));
         QCOMPARE(win.get<FilledShape>("sEyes1")->colour(), QColor(0, 255, 255));
         QCOMPARE(win.get<FilledShape>("sStand1")->colour(), QColor(64, 0, 0));
-        QVERIFY(win.w.vWord.isEmpty());
-        QCOMPARE(win.w.vMisses, 0);
+        QVERIFY(win.w.word().isEmpty());
+        QCOMPARE(win.w.misses(), 0);
     }
 
     void onlyTheTwoButtonsTakeTheFocusStartFirst()
@@ -217,7 +225,7 @@ private slots:
     void everyLetterFitsWholeInsideItsCell()
     {
         Window win;
-        for (int i = 0; i < 26; ++i) {
+        for (int i = 0; i < Controls::LetterCount; ++i) {
             QLabel *cell = win.letter(QChar('A' + i));
             const QFontMetrics metrics(cell->font());
             const QRect ink = metrics.boundingRect(cell->text());
@@ -229,7 +237,7 @@ private slots:
     void theFacesFeaturesArePaintedOverTheFace()
     {
         Window win;
-        for (const QString &part : cScaffold::FigureParts)
+        for (const QString &part : Controls::FigureParts)
             win.get(part)->show();
         const QImage image = win.get("fScaffold1")->grab().toImage();
         const qreal dpr = image.devicePixelRatio();
@@ -250,14 +258,14 @@ private slots:
         QCOMPARE(win.caption("lMeaning"), "Meaning : A sweet fruit");
         QCOMPARE(win.shown(), "_____");
         QVERIFY(win.word(5)->isHidden());
-        for (int i = 0; i < 26; ++i)
+        for (int i = 0; i < Controls::LetterCount; ++i)
             QVERIFY(win.letter(QChar('A' + i))->isEnabled());
-        QCOMPARE(win.w.vWord, "apple");
+        QCOMPARE(win.w.word(), "apple");
     }
 
     void theLongestShippedClueShowsWhole()
     {
-        QFile list(qEnvironmentVariable("SCAFFOLD_SOURCE_DIR") + "/data/Vocabulary.txt");
+        QFile list(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/Vocabulary.txt"));
         QVERIFY(list.open(QIODevice::ReadOnly));
         QByteArray longest;
         for (const QByteArray &line : list.readAll().split('\n'))
@@ -285,18 +293,45 @@ private slots:
         QCOMPARE(win.shown(), "___");
     }
 
+    // The cell itself refuses the click, whatever the window does with it.
+    void aCellReportsNoClickWhileHiddenOrDisabled_data()
+    {
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("in play") << true << true << 1;
+        QTest::newRow("disabled") << true << false << 0;
+        QTest::newRow("hidden") << false << true << 0;
+    }
+    void aCellReportsNoClickWhileHiddenOrDisabled()
+    {
+        QFETCH(bool, visible);
+        QFETCH(bool, enabled);
+        QFETCH(int, clicks);
+        QWidget parent;
+        auto *cell = new ClickLabel(QStringLiteral("Q"), &parent);
+        cell->resize(9, 17);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        cell->setVisible(visible);
+        cell->setEnabled(enabled);
+        QSignalSpy clicked(cell, &ClickLabel::clicked);
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QCOMPARE(clicked.count(), clicks);
+    }
+
     void lettersIgnoreClicksBeforeStartAndOnceGuessed()
     {
         Window win;
         QTest::mouseClick(win.letter('Q'), Qt::LeftButton);
         QVERIFY(win.letter('Q')->isVisible());
-        QCOMPARE(win.w.vMisses, 0);
+        QCOMPARE(win.w.misses(), 0);
         win.start("fig=a fruit");
         win.click('Q');
-        QCOMPARE(win.w.vMisses, 1);
+        QCOMPARE(win.w.misses(), 1);
         // A synthetic click on the now hidden cell must not count again.
         QTest::mouseClick(win.letter('Q'), Qt::LeftButton);
-        QCOMPARE(win.w.vMisses, 1);
+        QCOMPARE(win.w.misses(), 1);
         QCOMPARE(win.caption("lChances1"), "9");
     }
 
@@ -312,20 +347,20 @@ private slots:
             atMessage = win.visibleParts();
             chancesAtMessage = win.caption("lChances1");
         };
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < Controls::ChanceCount; ++i) {
             win.click(misses[i]);
-            if (i < 9) {
-                QCOMPARE(win.visibleParts(), cScaffold::FigureParts.mid(0, i + 1));
-                QCOMPARE(win.caption("lChances1"), QString::number(9 - i));
+            if (i + 1 < Controls::ChanceCount) {
+                QCOMPARE(win.visibleParts(), Controls::FigureParts.mid(0, i + 1));
+                QCOMPARE(win.caption("lChances1"), QString::number(Controls::ChanceCount - 1 - i));
             }
         }
-        QCOMPARE(atMessage, cScaffold::FigureParts);
+        QCOMPARE(atMessage, Controls::FigureParts);
         QCOMPARE(chancesAtMessage, "0");
         QCOMPARE(win.platform.messages.size(), size_t(1));
         QCOMPARE(win.platform.messages[0].text,
                  QStringLiteral("You have failed to recognize the word.\rIt was Jazz. Want to play again"));
         QCOMPARE(state(win), startState);
-        QCOMPARE(win.w.vMisses, 0);
+        QCOMPARE(win.w.misses(), 0);
     }
 
     void aWonGameWithAHyphenAndMixedCase()
@@ -355,14 +390,14 @@ private slots:
         QVERIFY(win.letter('A')->isVisible());
         QVERIFY(win.visibleParts().isEmpty());
         QCOMPARE(win.caption("lChances1"), "10");
-        QCOMPARE(win.w.vMisses, 0);
+        QCOMPARE(win.w.misses(), 0);
     }
 
     void cancelOnAnEndMessageEndsTheProgram()
     {
         Window win;
         win.start("ox=a strong animal");
-        win.platform.answers = {Platform::vbCancel};
+        win.platform.answers = {Platform::Answer::Cancel};
         win.click('O');
         win.click('X');
         QCOMPARE(win.platform.ends, 1);
@@ -415,7 +450,7 @@ private slots:
         win.w.findChild<QAction *>("mContent")->trigger();
         win.w.findChild<QAction *>("mAboutUs")->trigger();
         QCOMPARE(state(win), before);
-        QCOMPARE(win.w.vMisses, 0);
+        QCOMPARE(win.w.misses(), 0);
         QCOMPARE(win.platform.messages.size(), size_t(2));
         QCOMPARE(win.platform.messages[0].title, "Content");
         QCOMPARE(win.platform.messages[0].text, "Play Scaffold and Enjoy and Learn");
@@ -431,9 +466,11 @@ private slots:
     void aFailureInAHandlerIsReportedAndEndsTheProgram()
     {
         Window win;
-        win.w.guarded([] { throw BoardError("the window has no control named lNothing"); });
+        win.platform.beforeOpen = [](int) { throw std::runtime_error("the disk went away"); };
+        QTest::mouseClick(win.get<QPushButton>("cStart"), Qt::LeftButton);
         QCOMPARE(win.platform.messages.size(), size_t(1));
-        QVERIFY(win.platform.messages[0].text.contains("lNothing"));
+        QVERIFY(win.platform.messages[0].text.contains("the disk went away"));
+        QVERIFY(!win.w.isVisible());
         QCOMPARE(win.platform.ends, 1);
         QVERIFY(win.w.hasEnded());
     }
@@ -451,19 +488,24 @@ private slots:
         QtPlatform platform;
         QString shownText;
         QString title;
+        Qt::TextFormat format = Qt::AutoText;
         int buttons = 0;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             shownText = box->text();
+            format = box->textFormat();
             title = box->windowTitle();
             for (QAbstractButton *b : box->buttons())
                 buttons += b->isVisible();
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        const int answer = platform.MsgBox(QStringLiteral("first <b>line</b>\rsecond"),
-                                           withCancel ? Platform::Buttons::OkCancel : Platform::Buttons::Ok, "Title");
-        QCOMPARE(answer, int(Platform::vbCancel));
+        const Platform::Answer answer = platform.messageBox(
+                QStringLiteral("first <b>line</b>\rsecond"), withCancel ? Platform::Buttons::OkCancel : Platform::Buttons::Ok,
+                "Title");
+        QCOMPARE(answer, Platform::Answer::Cancel);
+        // Plain text: a word list's "<b>" shows as itself and never as markup.
+        QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shownText, "first <b>line</b>\nsecond");
         QCOMPARE(title, "Title");
         QCOMPARE(buttons, withCancel ? 2 : 1);
@@ -477,15 +519,15 @@ private slots:
             QVERIFY(box);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(platform.MsgBox("text", Platform::Buttons::OkCancel, "t"), int(Platform::vbOK));
+        QCOMPARE(platform.messageBox("text", Platform::Buttons::OkCancel, "t"), Platform::Answer::Ok);
     }
 
     void theRandomSourceStaysInItsRange()
     {
         QtPlatform platform;
         for (int i = 0; i < 1000; ++i) {
-            platform.Randomize();
-            const double r = platform.Rnd();
+            platform.reseed();
+            const double r = platform.random();
             QVERIFY(r >= 0.0 && r < 1.0);
         }
         QCOMPARE(platform.programFolder(), QCoreApplication::applicationDirPath());

@@ -13,7 +13,7 @@ class tst_Vocabulary : public QObject
 private slots:
     void initTestCase()
     {
-        QFile file(qEnvironmentVariable("SCAFFOLD_SOURCE_DIR") + "/data/Vocabulary.txt");
+        QFile file(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/Vocabulary.txt"));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QByteArray bytes = file.readAll();
         QVERIFY2(!bytes.contains('\r'), "lines end in a line feed alone");

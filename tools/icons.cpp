@@ -3,7 +3,7 @@
 // writes OUTPUT_FOLDER/SIZExSIZE/apps/scaffold.png for each SIZE, painted by
 // the same PaintAppIcon the window uses, so the desktop shows the same picture.
 
-#include "AppIcon.h"
+#include "window/AppIcon.h"
 
 #include <QDir>
 #include <QString>

@@ -3,45 +3,22 @@
 // start.png (the start screen), playing.png (a game with a few misses) and
 // lost.png (the lose message over the board).
 
-#include "QtPlatform.h"
-#include "fScaffold.h"
+#include "platform/Controls.h"
+#include "platform/QtPlatform.h"
+#include "testsupport/FakePlatform.h"
+#include "window/fScaffold.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
 
 namespace {
-
-// The real platform, but with its own word list, fixed draws, and message
-// boxes that are drawn into a picture instead of waiting for a click.
-class PicturePlatform : public QtPlatform
-{
-public:
-    QTemporaryDir folder;
-    QWidget *window = nullptr;
-    QImage lastBox;
-    QImage boardAtBox;
-
-    QString programFolder() const override { return folder.path(); }
-    void Randomize() override { }
-    double Rnd() override { return 0.0; }
-    int MsgBox(const QString &vText, Buttons vButtons, const QString &vTitle) override
-    {
-        const std::unique_ptr<QMessageBox> box = CreateBox(nullptr, vText, vButtons, vTitle);
-        box->show();
-        QTest::qWait(50);
-        lastBox = box->grab().toImage();
-        if (window)
-            boardAtBox = window->grab().toImage();
-        return vbOK;
-    }
-};
 
 bool Save(const QImage &vImage, const QString &vPath)
 {
@@ -51,10 +28,28 @@ bool Save(const QImage &vImage, const QString &vPath)
     return false;
 }
 
-void Click(fScaffold &vWindow, QChar vLetter)
+void Click(fScaffold &vWindow, const QString &vName)
 {
-    auto *cell = vWindow.findChild<QLabel *>(QStringLiteral("lLetters_%1").arg(vLetter.unicode() - u'A'));
-    QTest::mouseClick(cell, Qt::LeftButton);
+    QTest::mouseClick(vWindow.findChild<QWidget *>(vName), Qt::LeftButton);
+}
+
+QString LetterCell(QChar vLetter)
+{
+    return Controls::Element(Controls::lLetters, vLetter.unicode() - u'A');
+}
+
+// The board with the message box drawn over its middle, shadow and frame included.
+QImage BoxOverBoard(QImage vBoard, const QImage &vBox)
+{
+    QPainter painter(&vBoard);
+    const QSizeF box = vBox.size() / vBox.devicePixelRatio();
+    const QPointF at((vBoard.width() / vBoard.devicePixelRatio() - box.width()) / 2,
+                     (vBoard.height() / vBoard.devicePixelRatio() - box.height()) / 2);
+    painter.fillRect(QRectF(at + QPointF(4, 4), box), QColor(0, 0, 0, 60));
+    painter.drawImage(at, vBox);
+    painter.setPen(QColor(90, 90, 90));
+    painter.drawRect(QRectF(at, box).adjusted(0, 0, -1, -1));
+    return vBoard;
 }
 
 } // namespace
@@ -73,46 +68,43 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    PicturePlatform platform;
-    QFile list(platform.folder.filePath(QStringLiteral("Vocabulary.txt")));
-    list.open(QIODevice::WriteOnly);
-    list.write("1\nmeticulous=showing great care and attention to every small detail\n");
-    list.close();
-
+    // Its own word list and fixed draws; a message box is drawn into a
+    // picture, with the board behind it, instead of waiting for a click.
+    FakePlatform platform;
+    platform.writeWordList("1\nmeticulous=showing great care and attention to every small detail\n");
     fScaffold window(platform);
+    QImage boardAtBox;
+    QImage lastBox;
+    platform.onMessage = [&](const ShownMessage &vMessage) {
+        const std::unique_ptr<QMessageBox> box = QtPlatform::createBox(nullptr, vMessage.text, vMessage.buttons,
+                                                                      vMessage.title);
+        box->show();
+        QTest::qWait(50);
+        lastBox = box->grab().toImage();
+        boardAtBox = window.grab().toImage();
+    };
+
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     bool ok = Save(window.grab().toImage(), out.filePath(QStringLiteral("start.png")));
 
-    window.cStart_Click();
+    Click(window, Controls::cStart);
     for (const QChar letter : QStringLiteral("EAUTRSO"))
-        Click(window, letter);
+        Click(window, LetterCell(letter));
     QTest::qWait(20);
     ok = Save(window.grab().toImage(), out.filePath(QStringLiteral("playing.png"))) && ok;
 
     // Misses until the figure is complete; the last one brings the lose message.
-    platform.window = &window;
     for (const QChar letter : QStringLiteral("BDFGHJKNPQWXYZ")) {
-        Click(window, letter);
-        if (!platform.lastBox.isNull())
+        Click(window, LetterCell(letter));
+        if (!lastBox.isNull())
             break;
     }
-    if (platform.lastBox.isNull()) {
+    if (lastBox.isNull()) {
         std::fprintf(stderr, "scaffold-shots: the game did not end as scripted\n");
         return 1;
     }
-    QImage lost = platform.boardAtBox;
-    {
-        QPainter painter(&lost);
-        const QImage &box = platform.lastBox;
-        const QPointF at((lost.width() / lost.devicePixelRatio() - box.width() / box.devicePixelRatio()) / 2,
-                         (lost.height() / lost.devicePixelRatio() - box.height() / box.devicePixelRatio()) / 2);
-        painter.fillRect(QRectF(at + QPointF(4, 4), box.size() / box.devicePixelRatio()), QColor(0, 0, 0, 60));
-        painter.drawImage(at, box);
-        painter.setPen(QColor(90, 90, 90));
-        painter.drawRect(QRectF(at, box.size() / box.devicePixelRatio()).adjusted(0, 0, -1, -1));
-    }
-    ok = Save(lost, out.filePath(QStringLiteral("lost.png"))) && ok;
+    ok = Save(BoxOverBoard(boardAtBox, lastBox), out.filePath(QStringLiteral("lost.png"))) && ok;
     return ok ? 0 : 1;
 }

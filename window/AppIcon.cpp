@@ -1,5 +1,7 @@
-#include "AppIcon.h"
+#include "window/AppIcon.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -48,10 +50,39 @@ QImage PaintAppIcon(int vSize)
     return image;
 }
 
+namespace {
+
+// Paints the icon at the size asked for, when it is first asked for, so that
+// a platform that shows no window icon never paints one.
+class PaintedIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *vPainter, const QRect &vRect, QIcon::Mode vMode, QIcon::State vState) override
+    {
+        vPainter->drawPixmap(vRect, pixmap(vRect.size(), vMode, vState));
+    }
+    QPixmap pixmap(const QSize &vSize, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(vSize.width(), vSize.height()));
+        QPixmap &painted = m_painted[side];
+        if (painted.isNull())
+            painted = QPixmap::fromImage(PaintAppIcon(side));
+        return painted;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine *clone() const override { return new PaintedIconEngine(*this); }
+    QString key() const override { return QStringLiteral("PaintedIconEngine"); }
+
+private:
+    QHash<int, QPixmap> m_painted;
+};
+
+} // namespace
+
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(PaintAppIcon(size)));
-    return icon;
+    return QIcon(new PaintedIconEngine);
 }

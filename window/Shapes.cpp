@@ -1,24 +1,6 @@
-#include "Shapes.h"
+#include "window/Shapes.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-
-void ClickLabel::mousePressEvent(QMouseEvent *vEvent)
-{
-    m_pressed = vEvent->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(vEvent);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent *vEvent)
-{
-    const bool click = m_pressed && vEvent->button() == Qt::LeftButton && rect().contains(vEvent->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(vEvent);
-    // Hidden or disabled cells are out of play; a click that reaches one
-    // anyway (a synthetic event, say) must not count as a guess.
-    if (click && isVisible() && isEnabled())
-        emit clicked();
-}
 
 FilledShape::FilledShape(const QColor &vColour, QWidget *vParent) : QWidget(vParent), m_colour(vColour)
 {

@@ -1,28 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <QPoint>
 #include <QWidget>
-
-// A label that reports a click, made with the left button and released over
-// it, only while it is visible and enabled.
-class ClickLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent *vEvent) override;
-    void mouseReleaseEvent(QMouseEvent *vEvent) override;
-
-private:
-    bool m_pressed = false;
-};
 
 // A rectangle filled solid in one colour.
 class FilledShape : public QWidget

@@ -1,35 +1,24 @@
-#include "fScaffold.h"
+#include "window/fScaffold.h"
 
-#include "AppIcon.h"
-#include "QtBoard.h"
-#include "Shapes.h"
-#include "cScaffold.h"
+#include "game/GameHandlers.h"
+#include "platform/Controls.h"
+#include "platform/QtBoard.h"
+#include "window/AppIcon.h"
+#include "window/BoardFonts.h"
+#include "window/ClickLabel.h"
+#include "window/Layout.h"
+#include "window/Shapes.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
+using Layout::Point;
+using Layout::Twips;
 
 namespace {
-
-constexpr int Px(int vTwips)
-{
-    return vTwips / fScaffold::TwipsPerPixel;
-}
-
-QRect Twips(int vLeft, int vTop, int vWidth, int vHeight)
-{
-    return QRect(Px(vLeft), Px(vTop), Px(vWidth), Px(vHeight));
-}
-
-QPoint Point(int vX, int vY)
-{
-    return QPoint(Px(vX), Px(vY));
-}
 
 const QColor Gallows(64, 0, 0);
 const QColor Yellow(255, 255, 0);
@@ -59,10 +48,15 @@ QGroupBox *Frame(QWidget *vParent, const QString &vName, const QString &vCaption
     return frame;
 }
 
-ClickLabel *Cell(QWidget *vParent, const QString &vName, const QString &vCaption, int vLeft, int vTop,
+// Cell vIndex of an array of cells in rows of vPerRow, the first row at vTop
+// and each further one a cell's pitch lower.
+ClickLabel *Cell(QWidget *vParent, const QString &vArray, int vIndex, int vPerRow, int vTop, const QString &vCaption,
                  const QColor &vBackground, const QFont &vFont)
 {
-    auto *cell = Named(new ClickLabel(vCaption, vParent), vName, Twips(vLeft, vTop, 135, 255));
+    const int left = Layout::CellLeft + Layout::CellPitch * (vIndex % vPerRow);
+    const int top = vTop + Layout::CellPitch * (vIndex / vPerRow);
+    auto *cell = Named(new ClickLabel(vCaption, vParent), Controls::Element(vArray, vIndex),
+                       Twips(left, top, Layout::CellWidth, Layout::CellHeight));
     cell->setTextFormat(Qt::PlainText);
     cell->setAlignment(Qt::AlignCenter);
     cell->setFont(vFont);
@@ -88,6 +82,13 @@ LineShape *Line(QWidget *vFrame, const QString &vName, QPoint vFrom, QPoint vTo,
     return line;
 }
 
+QPushButton *Button(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
+{
+    auto *button = Named(new QPushButton(vCaption, vParent), vName, vGeometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
 } // namespace
 
 fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent), m_platform(vPlatform)
@@ -98,8 +99,8 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
-    client->setFont(BoardFont(font()));
+    client->setFixedSize(Layout::Px(Layout::ClientWidth), Layout::Px(Layout::ClientHeight));
+    client->setFont(BoardFonts::captionFont(font()));
     setCentralWidget(client);
     buildBoard(client);
     buildMenu();
@@ -107,105 +108,53 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-namespace {
-
-// The largest pixel size from vMin to vMax at which vOverflow(metrics) is at
-// most 1. Each size tried costs a font lookup, so one measurement at vMax
-// gives an estimate (text grows in step with the size) and the neighbours
-// confirm it, rather than trying every size on the way down.
-template <typename Overflow>
-QFont LargestFitting(QFont vFont, int vMin, int vMax, Overflow vOverflow)
-{
-    const auto overflowAt = [&](int vPixels) {
-        vFont.setPixelSize(vPixels);
-        return vOverflow(QFontMetrics(vFont));
-    };
-    const double atMax = overflowAt(vMax);
-    int pixels = atMax <= 1.0 ? vMax : std::clamp(int(vMax / atMax), vMin, vMax);
-    if (pixels < vMax) {
-        while (pixels > vMin && overflowAt(pixels) > 1.0)
-            --pixels;
-        while (pixels < vMax && overflowAt(pixels + 1) <= 1.0)
-            ++pixels;
-    }
-    vFont.setPixelSize(pixels);
-    return vFont;
-}
-
-} // namespace
-
-QFont fScaffold::BoardFont(const QFont &vBase)
-{
-    // The longest fixed caption sets the size; the others are shorter than their controls.
-    const QString longest = QStringLiteral("Number Of Chances Left :");
-    return LargestFitting(vBase, 8, QFontInfo(vBase).pixelSize(), [&](const QFontMetrics &vMetrics) {
-        return vMetrics.horizontalAdvance(longest) / double(Px(1935));
-    });
-}
-
-QFont fScaffold::CellFont(const QFont &vBase)
-{
-    const QSize cell(Px(135), Px(255));
-    QFont bold = vBase;
-    bold.setBold(true);
-    return LargestFitting(bold, 7, cell.height() - 2, [&](const QFontMetrics &vMetrics) {
-        int widest = 0;
-        for (char letter = 'A'; letter <= 'Z'; ++letter)
-            widest = std::max(widest, vMetrics.boundingRect(QLatin1Char(letter)).width());
-        return std::max(widest / double(cell.width()), vMetrics.height() / double(cell.height()));
-    });
-}
-
 void fScaffold::buildBoard(QWidget *vClient)
 {
+    using namespace Controls;
     // Each name is the control's contract with the game and the tests.
-    auto *gallows = Frame(vClient, QStringLiteral("fScaffold1"), QStringLiteral("Scaffold : SAVE ME PLZ..."),
-                          Twips(360, 360, 3135, 4095));
-    Rectangle(gallows, QStringLiteral("sFootStand"), Twips(120, 3480, 2655, 375), Gallows);
-    Rectangle(gallows, QStringLiteral("sStand1"), Twips(360, 600, 135, 2895), Gallows);
-    Rectangle(gallows, QStringLiteral("sStand2"), Twips(360, 480, 1215, 135), Gallows);
-    Line(gallows, QStringLiteral("lRope"), Point(1320, 600), Point(1320, 840), Gallows);
+    auto *gallows = Frame(vClient, fScaffold1, GallowsCaption, Twips(360, 360, 3135, 4095));
+    Rectangle(gallows, sFootStand, Twips(120, 3480, 2655, 375), Gallows);
+    Rectangle(gallows, sStand1, Twips(360, 600, 135, 2895), Gallows);
+    Rectangle(gallows, sStand2, Twips(360, 480, 1215, 135), Gallows);
+    Line(gallows, lRope, Point(1320, 600), Point(1320, 840), Gallows);
     // Siblings paint in the order they are made: the face first, so that the
     // eyes, nose and mouth are drawn over it.
-    QList<QWidget *> figure{
-        Rectangle(gallows, QStringLiteral("sFace"), Twips(960, 840, 735, 615), Yellow),
-        Rectangle(gallows, QStringLiteral("sEyes1"), Twips(1080, 960, 135, 135), Cyan),
-        Rectangle(gallows, QStringLiteral("sEyes2"), Twips(1440, 960, 135, 135), Cyan),
-        Line(gallows, QStringLiteral("lNose"), Point(1320, 960), Point(1320, 1200), QColor(192, 0, 192)),
-        Line(gallows, QStringLiteral("lMouth"), Point(1200, 1320), Point(1440, 1320), QColor(255, 0, 0)),
-        Line(gallows, QStringLiteral("lBody"), Point(1320, 1440), Point(1320, 2640), Yellow),
-        Line(gallows, QStringLiteral("lArm1"), Point(1320, 1800), Point(840, 1920), Yellow),
-        Line(gallows, QStringLiteral("lArm2"), Point(1800, 1920), Point(1320, 1800), Yellow),
-        Line(gallows, QStringLiteral("lLeg1"), Point(1320, 2640), Point(960, 3120), Yellow),
-        Line(gallows, QStringLiteral("lLeg2"), Point(1320, 2640), Point(1680, 3120), Yellow),
+    const QList<QWidget *> figure{
+        Rectangle(gallows, FigureParts[0], Twips(960, 840, 735, 615), Yellow),
+        Rectangle(gallows, FigureParts[1], Twips(1080, 960, 135, 135), Cyan),
+        Rectangle(gallows, FigureParts[2], Twips(1440, 960, 135, 135), Cyan),
+        Line(gallows, FigureParts[3], Point(1320, 960), Point(1320, 1200), QColor(192, 0, 192)),
+        Line(gallows, FigureParts[4], Point(1200, 1320), Point(1440, 1320), QColor(255, 0, 0)),
+        Line(gallows, FigureParts[5], Point(1320, 1440), Point(1320, 2640), Yellow),
+        Line(gallows, FigureParts[6], Point(1320, 1800), Point(840, 1920), Yellow),
+        Line(gallows, FigureParts[7], Point(1800, 1920), Point(1320, 1800), Yellow),
+        Line(gallows, FigureParts[8], Point(1320, 2640), Point(960, 3120), Yellow),
+        Line(gallows, FigureParts[9], Point(1320, 2640), Point(1680, 3120), Yellow),
     };
     for (QWidget *part : figure)
         part->hide();
 
-    auto *meaning = Label(vClient, QStringLiteral("lMeaning"), QStringLiteral("Meaning :"), Twips(3960, 480, 2415, 1575));
+    auto *meaning = Label(vClient, lMeaning, MeaningIdle, Twips(3960, 480, 2415, 1575));
     meaning->setWordWrap(true);
     meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label(vClient, QStringLiteral("lChances"), QStringLiteral("Number Of Chances Left :"), Twips(3960, 2520, 1935, 255));
-    Label(vClient, QStringLiteral("lChances1"), QStringLiteral("10"), Twips(5880, 2520, 255, 255));
+    Label(vClient, lChances, ChancesCaption, Twips(3960, 2520, Layout::ChancesWidth, 255));
+    Label(vClient, lChances1, ChancesLeft(0), Twips(5880, 2520, 255, 255));
 
-    const QFont cellFont = CellFont(vClient->font());
-    auto *letters = Frame(vClient, QStringLiteral("fLetters"), QStringLiteral("Select A Letter"), Twips(360, 4920, 3255, 855));
-    for (int i = 0; i < 26; ++i) {
-        const QColor background = i == 0 ? Yellow : LightYellow;
-        auto *cell = Cell(letters, QStringLiteral("lLetters_%1").arg(i), QString(QChar(u'A' + i)), 120 + 240 * (i % 13),
-                          i < 13 ? 240 : 480, background, cellFont);
+    const QFont cellFont = BoardFonts::cellFont(vClient->font());
+    auto *letters = Frame(vClient, fLetters, LettersCaption, Twips(360, 4920, 3255, 855));
+    for (int i = 0; i < LetterCount; ++i) {
+        auto *cell = Cell(letters, lLetters, i, LettersPerRow, 240, LetterCaption(i), i == 0 ? Yellow : LightYellow,
+                          cellFont);
         cell->setEnabled(false);
         connect(cell, &ClickLabel::clicked, this, [this, i] { lLetters_Click(qint16(i)); });
     }
 
-    auto *word = Frame(vClient, QStringLiteral("Frame1"), QStringLiteral("Word Is ..."), Twips(360, 6120, 3255, 735));
-    for (int i = 0; i < 13; ++i)
-        Cell(word, QStringLiteral("lWord_%1").arg(i), QStringLiteral("_"), 120 + 240 * i, 240, LightYellow, cellFont)->hide();
+    auto *word = Frame(vClient, Frame1, WordCaption, Twips(360, 6120, 3255, 735));
+    for (int i = 0; i < WordCellCount; ++i)
+        Cell(word, lWord, i, WordCellCount, 240, Unrevealed, LightYellow, cellFont)->hide();
 
-    auto *start = Named(new QPushButton(QStringLiteral("Start"), vClient), QStringLiteral("cStart"), Twips(5520, 6000, 735, 375));
-    auto *exit = Named(new QPushButton(QStringLiteral("Exit"), vClient), QStringLiteral("cExit"), Twips(5520, 6480, 735, 375));
-    start->setAutoDefault(false);
-    exit->setAutoDefault(false);
+    auto *start = Button(vClient, cStart, StartCaption, Twips(5520, 6000, 735, 375));
+    auto *exit = Button(vClient, cExit, ExitCaption, Twips(5520, 6480, 735, 375));
     connect(start, &QPushButton::clicked, this, &fScaffold::cStart_Click);
     connect(exit, &QPushButton::clicked, this, &fScaffold::cExit_Click);
     setTabOrder(start, exit);
@@ -253,9 +202,9 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
         failure = QStringLiteral("an unknown failure");
     }
     try {
-        m_platform.MsgBox(QStringLiteral("Scaffold stopped after a failure:") + QChar(13) + failure, Platform::Buttons::Ok,
-                          QStringLiteral("Scaffold"));
-        m_platform.End();
+        m_platform.messageBox(QStringLiteral("Scaffold stopped after a failure:") + QChar(13) + failure,
+                              Platform::Buttons::Ok, QStringLiteral("Scaffold"));
+        m_platform.end();
     } catch (...) {
     }
     finish();
@@ -286,19 +235,19 @@ void fScaffold::lLetters_Click(qint16 Index)
 
 void fScaffold::cExit_Click()
 {
-    guarded([this] { m_platform.End(); });
+    guarded([this] { m_platform.end(); });
 }
 
 void fScaffold::mExit_Click()
 {
-    guarded([this] { m_platform.End(); });
+    guarded([this] { m_platform.end(); });
 }
 
 void fScaffold::mContent_Click()
 {
     guarded([this] {
-        m_platform.MsgBox(QStringLiteral("Play Scaffold and Enjoy and Learn"), Platform::Buttons::Ok,
-                          QStringLiteral("Content"));
+        m_platform.messageBox(QStringLiteral("Play Scaffold and Enjoy and Learn"), Platform::Buttons::Ok,
+                              QStringLiteral("Content"));
     });
 }
 
@@ -309,6 +258,6 @@ void fScaffold::mAboutUs_Click()
         const QString text = QStringLiteral("Scaffold, made by the Scaffold project") + QChar(13) + indent
                 + QStringLiteral("scaffold@example.org") + QChar(13) + indent
                 + QStringLiteral("https://example.org/scaffold");
-        m_platform.MsgBox(text, Platform::Buttons::Ok, QStringLiteral("About Us"));
+        m_platform.messageBox(text, Platform::Buttons::Ok, QStringLiteral("About Us"));
     });
 }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QMainWindow>
 
 #include <functional>
-
-class QAction;
 
 // The game's only window: the gallows and figure, the clue, the chances, the
 // letter and word cells, Start and Exit, and the menu. Every control carries
@@ -15,18 +13,17 @@ class fScaffold : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Twips per logical pixel: every position and size below is given in twips.
-    static constexpr int TwipsPerPixel = 15;
-    static constexpr int ClientWidth = 6585;
-    static constexpr int ClientHeight = 7440;
-
     explicit fScaffold(Platform &vPlatform, QWidget *vParent = nullptr);
 
     // The word of the current game, as written in the word list.
-    QString vWord;
-    // Wrong guesses of the current game; belongs to the letter-click handler.
-    int vMisses = 0;
+    const QString &word() const { return vWord; }
+    // Wrong guesses of the current game.
+    int misses() const { return vMisses; }
+    // True once the program has ended: a handler ran the platform's end, or
+    // reported a failure.
+    bool hasEnded() const { return m_ended; }
 
+private slots:
     void cStart_Click();
     void lLetters_Click(qint16 Index);
     void cExit_Click();
@@ -34,23 +31,17 @@ public:
     void mAboutUs_Click();
     void mExit_Click();
 
-    // Runs one handler. A program end leaves through here; any other failure
-    // is reported in a message box that names it, and the program ends.
-    void guarded(const std::function<void()> &vHandler);
-    bool hasEnded() const { return m_ended; }
-
-    // The font of the board's captions: the platform's own, made smaller where
-    // needed so that every fixed caption fits its control.
-    static QFont BoardFont(const QFont &vBase);
-    // The font of the letter and word cells: the largest size at which every
-    // capital fits whole inside a cell.
-    static QFont CellFont(const QFont &vBase);
-
 private:
     void buildBoard(QWidget *vClient);
     void buildMenu();
+    // Runs one handler. A program end leaves through here; any other failure
+    // is reported in a message box that names it, and the program ends.
+    void guarded(const std::function<void()> &vHandler);
     void finish();
 
     Platform &m_platform;
     bool m_ended = false;
+    QString vWord;
+    // Belongs to the letter-click handler; Start and OK on an end message set it to 0.
+    int vMisses = 0;
 };

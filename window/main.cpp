@@ -1,6 +1,5 @@
-#include "QtPlatform.h"
-#include "QuitWhenShown.h"
-#include "fScaffold.h"
+#include "platform/QtPlatform.h"
+#include "window/fScaffold.h"
 
 #include <QApplication>
 
@@ -23,9 +22,6 @@ int main(int argc, char *argv[])
     QtPlatform platform;
     fScaffold window(platform);
     platform.setParent(&window);
-    QuitWhenShown quitWhenShown;
-    if (qEnvironmentVariableIsSet("SCAFFOLD_EXIT_WHEN_SHOWN"))
-        window.installEventFilter(&quitWhenShown);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,58 @@
+#include "game/GameHandlers.h"
+
+#include "game/WordListError.h"
+#include "game/cScaffold.h"
+
+namespace {
+
+// Ends a game: a message that names the word, then OK clears the board for
+// the next game and Cancel ends the program at once.
+void EndGame(cScaffold &vOps, Platform &vPlatform, const QString &vFirstLine, const QString &vWord, int &vMisses)
+{
+    // No question mark after "again": the message reads as a statement.
+    const QString text = vFirstLine + QChar(13) + QStringLiteral("It was ") + vWord + QStringLiteral(". Want to play again");
+    if (vPlatform.messageBox(text, Platform::Buttons::OkCancel, QStringLiteral("Message")) != Platform::Answer::Ok)
+        vPlatform.end();
+    vMisses = 0;
+    vOps.StartAgain();
+}
+
+} // namespace
+
+void game::cStart_Click(Board &vBoard, Platform &vPlatform, QString &vWord, int &vMisses)
+{
+    cScaffold ops(vBoard, vPlatform);
+    DrawnEntry entry;
+    // The entry is drawn and checked before anything changes, so a bad word
+    // list leaves the board, and any game in progress, exactly as they were.
+    try {
+        entry = ops.DrawEntry();
+    } catch (const WordListError &e) {
+        vPlatform.messageBox(e.message(ops.WordListPath()), Platform::Buttons::Ok, QStringLiteral("Scaffold"));
+        return;
+    }
+    // Start always begins a clean game, also in the middle of one.
+    vMisses = 0;
+    ops.StartAgain();
+    ops.InitialEnable();
+    vWord = entry.word;
+    ops.Operation(vWord, entry.meaning);
+}
+
+void game::lLetters_Click(Board &vBoard, Platform &vPlatform, const QString &vWord, int &vMisses, qint16 Index)
+{
+    cScaffold ops(vBoard, vPlatform);
+    if (!ops.PrintLetters(vWord, Index)) {
+        ++vMisses;
+        ops.DrawScaffold(qint16(vMisses));
+        vBoard.control(Controls::lChances1).setCaption(Controls::ChancesLeft(vMisses));
+    }
+    ops.ClearLetter(Index);
+
+    if (vMisses == Controls::ChanceCount) {
+        EndGame(ops, vPlatform, QStringLiteral("You have failed to recognize the word."), vWord, vMisses);
+        return; // a game ends with exactly one message
+    }
+    if (vWord.toLower() == ops.FindWord(vWord).toLower())
+        EndGame(ops, vPlatform, QStringLiteral("Congrats. You have recognized the word."), vWord, vMisses);
+}

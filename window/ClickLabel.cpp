@@ -1,0 +1,20 @@
+#include "window/ClickLabel.h"
+
+#include <QMouseEvent>
+
+void ClickLabel::mousePressEvent(QMouseEvent *vEvent)
+{
+    m_pressed = vEvent->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(vEvent);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *vEvent)
+{
+    const bool click = m_pressed && vEvent->button() == Qt::LeftButton && rect().contains(vEvent->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(vEvent);
+    // Hidden or disabled cells are out of play; a click that reaches one
+    // anyway (a synthetic event, say) must not count as a guess.
+    if (click && isVisible() && isEnabled())
+        emit clicked();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports a click, made with the left button and released over
+// it, only while it is visible and enabled.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *vEvent) override;
+    void mouseReleaseEvent(QMouseEvent *vEvent) override;
+
+private:
+    bool m_pressed = false;
+};
