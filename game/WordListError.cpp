@@ -1,33 +1,20 @@
 #include "game/WordListError.h"
 
+#include "game/WordList.h"
+
 #include <QDir>
 #include <QStringList>
 
-namespace {
-
-// An entry line as the user can read it inside a message: control characters
-// made visible and a long line cut short.
-QString Shown(const QString &vText)
-{
-    constexpr qsizetype MaxShown = 60;
-    QString shown;
-    for (const QChar ch : vText.left(MaxShown)) {
-        const bool control = ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format;
-        shown += control ? QChar(QChar::ReplacementCharacter) : ch;
-    }
-    if (vText.size() > MaxShown)
-        shown += QStringLiteral("...");
-    return shown;
-}
-
-} // namespace
-
 QString WordListError::message(const QString &vPath) const
 {
-    QStringList lines{problem, QStringLiteral("File: ") + QDir::toNativeSeparators(vPath)};
+    QStringList lines{problem};
+    if (!vPath.isEmpty())
+        lines << QStringLiteral("File: ") + QDir::toNativeSeparators(vPath);
     if (line > 0)
         lines << (found.isNull() ? QStringLiteral("Line %1").arg(line)
-                                 : QStringLiteral("Line %1: \"%2\"").arg(line).arg(Shown(found)));
-    lines << hint << QStringLiteral("Mend the file, then press Start again.");
+                                 : QStringLiteral("Line %1: \"%2\"").arg(line).arg(WordList::Readable(found)));
+    lines << hint << QStringLiteral("Mend the file, then press Start again.")
+          << QStringLiteral("To see every problem of the list at once, run scaffold-check, which lies beside "
+                            "the program.");
     return lines.join(QChar(13));
 }

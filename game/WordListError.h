@@ -12,12 +12,13 @@ public:
     {
     }
 
-    // The whole text for the user: what is wrong, the file, the line and what
-    // it holds, what a correct line looks like, and what to do.
+    // The whole text for the user: what is wrong, the file (when vPath is not
+    // empty), the line and what it holds, how to mend it, and where to see
+    // every problem of the list at once.
     QString message(const QString &vPath) const;
 
     QString problem; // one sentence: what is wrong
-    QString hint;    // one sentence: what a correct line looks like
+    QString hint;    // one sentence: how to mend the problem
     int line;        // 1-based line number, or 0 where no line is concerned
     QString found;   // the offending line as read
 };

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "game/WordList.h"
 #include "platform/Board.h"
 #include "platform/Platform.h"
 
 #include <QString>
 #include <QStringList>
-
-// An entry drawn from the word list, split and checked: its word, its meaning,
-// and the line of the file it stands on.
-struct DrawnEntry
-{
-    QString word;
-    QString meaning;
-    int line = 0;
-};
 
 // The game's operations on the board. The class holds no game state: a handler
 // makes one on the stack for the length of one event.
@@ -22,13 +14,14 @@ class cScaffold
 public:
     cScaffold(Board &vBoard, Platform &vPlatform) : m_board(vBoard), m_platform(vPlatform) { }
 
-    // The file the words come from.
+    // The file the words come from; empty when the program's folder is unknown.
     QString WordListPath() const;
 
     // One entry line drawn at random from the word list. Throws WordListError.
     QString RetrieveString();
     // Splits an entry at "=": the word before the first, the meaning between
-    // the first and the second. Throws WordListError when there is no "=".
+    // the first and the second, each without the blanks around it. Throws
+    // WordListError when there is no "=".
     void RetrieveNameMeaning(const QString &vString, QString &vName, QString &vMeaning);
     // Draws an entry, splits it and checks that its word can be played.
     // Nothing on the board changes; throws WordListError naming the line.
@@ -44,8 +37,8 @@ public:
     QString FindWord(const QString &vName);
     void StartAgain();
 
-    // The word's characters one by one; a character outside the Basic
-    // Multilingual Plane is one character, as the player sees it.
+    // The word's characters one by one as the player sees them: a letter with
+    // its accents, or a character outside the Basic Multilingual Plane, is one.
     static QStringList Characters(const QString &vText);
     // True when some letter cell A to Z can reveal the character.
     static bool IsGuessable(const QString &vCharacter);
@@ -56,16 +49,11 @@ private:
         QString text;
         int number = 0; // 1-based line number in the file
     };
-    struct CountLine
-    {
-        QString text;
-        qint16 count = 0;
-    };
-
     // The first line and the entry count it gives.
-    CountLine readCount(const QString &vPath);
+    WordList::CountLine readCount(const QString &vPath);
     // Entry vEntry (from 1) of the list whose first line is vCount.
-    Line readEntry(const QString &vPath, const CountLine &vCount, qint16 vEntry);
+    Line readEntry(const QString &vPath, const WordList::CountLine &vCount, qint16 vEntry);
+    WordList::Opener opener();
     // An entry line drawn at random, with its line number.
     Line drawLine();
 

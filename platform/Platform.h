@@ -27,7 +27,8 @@ public:
     // The next random value, uniform in [0, 1).
     virtual double random() = 0;
 
-    // The folder of the running program's real executable, without a trailing separator.
+    // The folder of the running program's real executable, without a trailing
+    // separator; empty when it cannot be determined.
     virtual QString programFolder() const = 0;
 
     // Ends the program at once: nothing after the call runs. Implementations

@@ -1,8 +1,8 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FileTextInput.h"
+#include "platform/ProgramFolder.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -56,7 +56,7 @@ double QtPlatform::random()
 
 QString QtPlatform::programFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    return ProgramFolder();
 }
 
 void QtPlatform::end()

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "game/WordListError.h"
+#include "platform/TextInput.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+// An entry line split and checked: its word, its meaning as the clue shows
+// it, and the line of the file it stands on.
+struct DrawnEntry
+{
+    QString word;
+    QString meaning;
+    int line = 0;
+};
+
+// The rules of the word list, shared by the game's draw and the word list
+// checker so that the two can never disagree: how the file is opened, how
+// the count line and an entry line are read, and what makes an entry
+// unplayable (an error, thrown as WordListError) or suspicious (a warning,
+// returned as text; the game plays such an entry).
+namespace WordList {
+
+// Opens a file for reading; on failure returns nullptr and says why in vError.
+using Opener = std::function<std::unique_ptr<TextInput>(const QString &vPath, QString &vError)>;
+
+// The word list in the program's folder vFolder; empty when vFolder is.
+QString PathIn(const QString &vFolder);
+// Throws the error for a program folder that could not be determined.
+[[noreturn]] void ThrowFolderUnknown();
+
+std::unique_ptr<TextInput> Open(const Opener &vOpen, const QString &vPath);
+
+struct CountLine
+{
+    QString text;
+    qint16 count = 0;
+};
+// Reads the first line and the entry count it gives.
+CountLine ReadCount(TextInput &vInput);
+// Reads the first line; throws when the file is empty or cannot be read.
+QString ReadFirstLine(TextInput &vInput);
+// The entry count of a first line: a whole number, blanks around it allowed.
+qint16 ParseCount(const QString &vLine);
+// What reading line vLine gave when it was not a line: the file's end aside.
+[[noreturn]] void ThrowReadProblem(TextInput &vInput, TextInput::Read vResult, int vLine);
+// The error for a draw that ran past the end of the file: the count line
+// promises more entries than the vPresent that follow it.
+WordListError CountBeyondEnd(const CountLine &vCount, int vPresent);
+
+// Splits an entry at "=": the word before the first, the meaning between the
+// first and the second, each without the blanks around it. Throws when there
+// is no "=".
+void Split(const QString &vLine, QString &vWord, QString &vMeaning);
+// Splits entry line vNumber and checks that its word can be played.
+DrawnEntry CheckEntry(const QString &vLine, int vNumber);
+// What is almost surely a mistake in an entry that can be played.
+QStringList Warnings(const DrawnEntry &vEntry);
+
+// The word's cells: its user-perceived characters, so that a letter with its
+// accents is one cell.
+QStringList Cells(const QString &vWord);
+// True when some letter cell A to Z can reveal the cell's character.
+bool IsGuessable(const QString &vCell);
+// A line as it can be shown inside a message: invisible characters made
+// visible and a long line cut short.
+QString Readable(const QString &vText);
+
+} // namespace WordList
