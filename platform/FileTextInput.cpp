@@ -138,7 +138,12 @@ bool FileTextInput::fill()
     m_buffer.resize(got);
     if (got == 0) {
         m_eof = true;
-        return false;
+        // Half a character at the very end is a character that is not there.
+        if (m_utf16Carry.isEmpty())
+            return false;
+        m_buffer = QString(QChar(QChar::ReplacementCharacter)).toUtf8();
+        m_utf16Carry.clear();
+        return true;
     }
     if (m_atStart) {
         m_atStart = false;
@@ -149,7 +154,14 @@ bool FileTextInput::fill()
     // directly would take the low byte of a character such as U+010A for a
     // line feed.
     if (m_utf16) {
-        const QString text = m_utf16->decode(QByteArrayView(m_buffer).sliced(m_pos));
+        // A character outside the Basic Multilingual Plane is two UTF-16 units;
+        // the first of them at a chunk's end waits for its second.
+        QString text = m_utf16Carry + m_utf16->decode(QByteArrayView(m_buffer).sliced(m_pos));
+        m_utf16Carry.clear();
+        if (!text.isEmpty() && text.back().isHighSurrogate()) {
+            m_utf16Carry = text.back();
+            text.chop(1);
+        }
         m_buffer = text.toUtf8();
         m_pos = 0;
     }

@@ -55,6 +55,7 @@ private:
     // Set for a UTF-16 file: each chunk is decoded through it (it keeps a
     // character split between two chunks) and held in m_buffer as UTF-8.
     std::optional<QStringDecoder> m_utf16;
+    QString m_utf16Carry;
     bool m_atStart = true;
     bool m_afterCarriageReturn = false;
     bool m_eof = false;

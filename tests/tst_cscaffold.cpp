@@ -4,6 +4,7 @@
 #include "testsupport/FakePlatform.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <cmath>
@@ -113,7 +114,8 @@ private slots:
         QTest::newRow("text after a second equals is dropped") << "cat=a pet=animal" << "cat" << "a pet";
         QTest::newRow("empty word") << "=clue" << "" << "clue";
         QTest::newRow("empty meaning") << "cat=" << "cat" << "";
-        QTest::newRow("blanks are kept") << " cat = pet" << " cat " << " pet";
+        QTest::newRow("blanks around word and meaning are dropped") << " cat \t= a pet " << "cat" << "a pet";
+        QTest::newRow("blanks inside are kept") << "ice cream=a cold sweet" << "ice cream" << "a cold sweet";
     }
     void theEntrySplitsAtEquals()
     {
@@ -165,31 +167,40 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("line");
-        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0;
-        QTest::newRow("empty") << QByteArray("") << "is empty" << 0;
-        QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1;
-        QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1;
-        QTest::newRow("count too large") << QByteArray("32768\na=b\n") << "larger than 32767" << 1;
-        QTest::newRow("count far too large") << QByteArray("99999999999999999999999\na=b\n") << "larger than 32767" << 1;
-        QTest::newRow("count negative") << QByteArray("-1\na=b\n") << "negative" << 1;
-        QTest::newRow("count below the 16-bit range") << QByteArray("-40000\na=b\n") << "negative" << 1;
-        QTest::newRow("count larger than the entries") << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1;
-        QTest::newRow("count padded and too large") << QByteArray(" 3 \na=b\n") << "Line 1: \" 3 \"" << 1;
-        QTest::newRow("no entries at all") << QByteArray("0\n") << "holds no entries" << 0;
-        QTest::newRow("no equals") << QByteArray("1\napple a sweet fruit\n") << "no \"=\"" << 2;
-        QTest::newRow("empty word") << QByteArray("1\n=a sweet fruit\n") << "no word" << 2;
-        QTest::newRow("no letter to guess") << QByteArray("1\n42=the answer\n") << "no letter A to Z" << 2;
-        QTest::newRow("word longer than the board") << QByteArray("1\nextraordinarily=very unusual\n") << "15 characters" << 2;
-        QTest::newRow("line too long") << QByteArray("1\n") + QByteArray(70000, 'a') << "too long to be an entry" << 2;
-        QTest::newRow("count line too long") << QByteArray(70000, '1') << "too long to be an entry" << 1;
-        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "not a whole number" << 1;
-        QTest::newRow("utf-16 file") << QByteArray("\xFF\xFE" "1\0\n\0", 6) << "not a whole number" << 1;
+        QTest::addColumn<QString>("hint");
+        const QString entry = "apple=a sweet fruit";
+        const QString count = "such as 25";
+        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a Vocabulary.txt";
+        QTest::newRow("empty") << QByteArray("") << "is empty" << 0 << count;
+        QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1 << count;
+        QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1 << count;
+        QTest::newRow("count too large") << QByteArray("32768\na=b\n") << "larger than 32767" << 1 << count;
+        QTest::newRow("count far too large") << QByteArray("99999999999999999999999\na=b\n") << "larger than 32767" << 1 << count;
+        QTest::newRow("count negative") << QByteArray("-1\na=b\n") << "negative" << 1 << count;
+        QTest::newRow("count below the 16-bit range") << QByteArray("-40000\na=b\n") << "negative" << 1 << count;
+        QTest::newRow("count larger than the entries") << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1 << "Make the first line the number of entries that follow, 2.";
+        QTest::newRow("count padded and too large") << QByteArray(" 3 \na=b\n") << "holds 3 entries" << 1 << "follow, 1.";
+        QTest::newRow("no entries at all") << QByteArray("0\n") << "holds no entries" << 0 << "Add at least one entry";
+        QTest::newRow("no equals") << QByteArray("1\napple a sweet fruit\n") << "no \"=\"" << 2 << entry;
+        QTest::newRow("empty word") << QByteArray("1\n=a sweet fruit\n") << "no word" << 2 << "Write the word before";
+        QTest::newRow("only blanks before the equals") << QByteArray("1\n  =a sweet fruit\n") << "no word" << 2 << "Write the word before";
+        QTest::newRow("no letter to guess") << QByteArray("1\n42=the answer\n") << "no letter A to Z" << 2 << "at least one letter A to Z";
+        QTest::newRow("word longer than the board") << QByteArray("1\nextraordinarily=very unusual\n") << "15 characters" << 2 << "a word of at most 13 characters";
+        QTest::newRow("direction override in the word") << QByteArray("1\nca\xE2\x80\xAEt=a pet\n") << "invisible character, U+202E" << 2 << "Type the word again";
+        QTest::newRow("zero-width joiner in the word") << QByteArray("1\nca\xE2\x80\x8Dt=a pet\n") << "U+200D" << 2 << "Type the word again";
+        QTest::newRow("line separator in the word") << QByteArray("1\nca\xE2\x80\xA8t=a pet\n") << "U+2028" << 2 << "Type the word again";
+        QTest::newRow("tab inside the word") << QByteArray("1\nice\tcap=a pet\n") << "U+0009" << 2 << "Type the word again";
+        QTest::newRow("line too long") << QByteArray("1\n") + QByteArray(70000, 'a') << "too long to be an entry" << 2 << entry;
+        QTest::newRow("count line too long") << QByteArray(70000, '1') << "too long to be an entry" << 1 << entry;
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "not a whole number" << 1 << count;
+        QTest::newRow("utf-16 file without entries") << QByteArray("\xFF\xFE" "1\0\n\0", 6) << "holds no entries" << 0 << "Add at least one entry";
     }
     void aBadWordListIsReportedAndChangesNothing()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
         QFETCH(int, line);
+        QFETCH(QString, hint);
         Game g;
         if (!QTest::currentDataTag() || QByteArray(QTest::currentDataTag()) != "missing")
             g.platform.writeWordList(bytes);
@@ -198,14 +209,32 @@ private slots:
         g.start();
         QCOMPARE(g.platform.messages.size(), size_t(1));
         const ShownMessage &m = g.platform.messages.front();
-        QVERIFY2(m.text.contains(expected), qPrintable(m.text));
-        QVERIFY(m.text.contains("File: " + QDir::toNativeSeparators(g.platform.wordListPath())));
+        const QStringList lines = m.text.split(QChar(13));
+        QVERIFY2(lines.first().contains(expected), qPrintable(m.text));
+        QVERIFY(lines.contains("File: " + QDir::toNativeSeparators(g.platform.wordListPath())));
         QCOMPARE(m.text.contains(QStringLiteral("Line %1").arg(line)), line > 0);
-        QVERIFY(m.text.contains("apple=a sweet fruit") || m.text.contains("such as 25") || m.text.contains("Make the first line"));
+        // The hint fits the problem, and the message ends with the way to see every problem at once.
+        QVERIFY2(lines.at(lines.size() - 3).contains(hint), qPrintable(m.text));
+        QCOMPARE(lines.at(lines.size() - 2), "Mend the file, then press Start again.");
+        QVERIFY(lines.last().contains("run scaffold-check"));
         QCOMPARE(m.buttons, Platform::Buttons::Ok);
         QVERIFY(g.board == before);
         QVERIFY(g.vWord.isEmpty());
         QCOMPARE(g.platform.ends, 0);
+    }
+
+    // With no folder to look in, nothing is read: not even a file at the root.
+    void anUnknownProgramFolderIsReportedAndNothingIsRead()
+    {
+        Game g;
+        g.platform.folderKnown = false;
+        g.start();
+        QCOMPARE(g.platform.opens, 0);
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        const QString text = g.platform.messages.front().text;
+        QVERIFY2(text.startsWith("The folder of the program could not be determined"), qPrintable(text));
+        QVERIFY(!text.contains("File:"));
+        QVERIFY(g.vWord.isEmpty());
     }
 
     void theOffendingLineIsShownReadably()
@@ -433,12 +462,85 @@ private slots:
         QVERIFY(g.platform.messages[0].text.startsWith("Congrats."));
     }
 
-    void wordLengthCountsCharactersNotBytes()
+    void aWordHasOneCellPerCharacterTheReaderSees_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<QString>("atStart");
+        QTest::newRow("13 composed accented letters") << QByteArray("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8") << 13
+                                                     << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
+        QTest::newRow("13 letters typed with combining accents") << QByteArray("e\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80") << 13
+                                                                << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
+        QTest::newRow("a mark with no composed form stays on its letter") << QByteArray("q\xCC\x83" "at") << 3 << QString::fromUtf8("q\xCC\x83" "__");
+        QTest::newRow("a flag of two code points is one cell") << QByteArray("ok\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7") << 3
+                                                              << QString::fromUtf8("__\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7");
+    }
+    void aWordHasOneCellPerCharacterTheReaderSees()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(int, cells);
+        QFETCH(QString, atStart);
+        Game g;
+        g.startWith(word + "=a clue");
+        QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
+        int visible = 0;
+        for (int i = 0; i < Controls::WordCellCount; ++i)
+            visible += g.board.word(i).visible;
+        QCOMPARE(visible, cells);
+        QCOMPARE(g.board.shown(), atStart);
+    }
+
+    // Windows editors save in their 8-bit code page; its quotes and dashes must not become boxes.
+    void aWindows1252ListShowsItsPunctuationInTheClueAndTheEndMessage()
     {
         Game g;
-        g.startWith("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8=a clue"); // 13 characters, 19 bytes
+        g.startWith("rock\x92n\x92roll=\x93music\x94 \x96 loud\x85 \x80");
+        QVERIFY(g.platform.messages.empty());
+        QCOMPARE(g.board.controls["lMeaning"].text, QString::fromUtf8("Meaning : \u201Cmusic\u201D \u2013 loud\u2026 \u20AC"));
+        QCOMPARE(g.board.shown(), QString::fromUtf8("____\u2019_\u2019____"));
+        for (QChar c : QString("ROCKNL"))
+            QVERIFY(g.click(c));
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        QVERIFY(g.platform.messages[0].text.endsWith(QString::fromUtf8("It was rock\u2019n\u2019roll. Want to play again")));
+    }
+
+    void aUtf16ListIsPlayed_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::newRow("little endian") << "UTF-16LE";
+        QTest::newRow("big endian") << "UTF-16BE";
+    }
+    void aUtf16ListIsPlayed()
+    {
+        QFETCH(QString, encoding);
+        QStringEncoder encoder(encoding == "UTF-16LE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                               QStringEncoder::Flag::WriteBom);
+        Game g;
+        g.platform.writeWordList(encoder(QString::fromUtf8("1\r\ncaf\u00E9=a place for coffee \u2013 or tea\r\n")));
+        g.start();
         QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
-        QCOMPARE(g.board.shown().size(), Controls::WordCellCount);
+        QCOMPARE(g.vWord, QString::fromUtf8("caf\u00E9"));
+        QCOMPARE(g.board.controls["lMeaning"].text, QString::fromUtf8("Meaning : A place for coffee \u2013 or tea"));
+    }
+
+    // Invisible characters in a clue are shown, never acted on.
+    void invisibleCharactersInTheClueAreDefused()
+    {
+        Game g;
+        g.startWith("cat=a\xE2\x80\xAE pet\tanimal\xE2\x80\xA8kept at home");
+        QVERIFY(g.platform.messages.empty());
+        QCOMPARE(g.board.controls["lMeaning"].text, QString::fromUtf8("Meaning : A\uFFFD pet animal kept at home"));
+    }
+
+    void blanksAroundTheWordGiveItNoExtraCell()
+    {
+        Game g;
+        g.startWith("apple = a sweet fruit ");
+        QCOMPARE(g.board.shown(), "_____");
+        QCOMPARE(g.board.controls["lMeaning"].text, "Meaning : A sweet fruit");
+        for (QChar c : QString("APLE"))
+            QVERIFY(g.click(c));
+        QVERIFY(g.platform.messages.at(0).text.endsWith("It was apple. Want to play again"));
     }
 
     void startInTheMiddleOfAGameBeginsACleanGame()

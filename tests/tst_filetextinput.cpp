@@ -1,5 +1,6 @@
 #include "platform/FileTextInput.h"
 
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,6 +47,13 @@ private slots:
         QTest::newRow("byte order mark only at the start") << QByteArray("1\n\xEF\xBB\xBF" "a") << QStringList{"1", QString(QChar(0xFEFF)) + "a"};
         QTest::newRow("NUL bytes are kept") << QByteArray("a\0b\nc", 5) << QStringList{QString::fromLatin1("a\0b", 3), "c"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("utf-16 little endian") << QByteArray("\xFF\xFE" "2\0\r\0\n\0a\0=\0b\0\r\0\xE9\0=\0d\0", 22)
+                                               << QStringList{"2", "a=b", QString::fromUtf8("\xC3\xA9=d")};
+        QTest::newRow("utf-16 big endian") << QByteArray("\xFE\xFF\0" "1\0\n\0a\0=\0b", 12) << QStringList{"1", "a=b"};
+        // U+010A is the bytes 0A 01: its low byte must not end a line.
+        QTest::newRow("utf-16 character whose low byte is a line feed")
+                << QByteArray("\xFF\xFE\x0A\x01\x0D\x01\n\0x\0", 10) << QStringList{QString(QChar(0x010A)) + QChar(0x010D), "x"};
+        QTest::newRow("utf-16 byte order mark alone") << QByteArray("\xFF\xFE") << QStringList{};
     }
     void everyLineEndEndsALine()
     {
@@ -67,6 +75,20 @@ private slots:
         QCOMPARE(readAll(*input), (QStringList{QString(64 * 1024 - 1, u'x'), "next"}));
     }
 
+    // The chunk boundary falls inside a surrogate pair: the decoder must carry the half over.
+    void aUtf16CharacterSplitAcrossChunksIsOneCharacter()
+    {
+        const QString first = QString(32766, u'x') + QString::fromUtf8("\xF0\x9F\x98\x80");
+        QByteArray bytes("\xFF\xFE");
+        const QString text = first + QStringLiteral("\nnext");
+        bytes += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QCOMPARE(bytes.indexOf("\x3D\xD8"), 65534); // the high surrogate's place
+        QString why;
+        auto input = FileTextInput::open(write(bytes), why);
+        QVERIFY(input);
+        QCOMPARE(readAll(*input), (QStringList{first, "next"}));
+    }
+
     void skippedLinesCountLikeReadLines()
     {
         QString why;
@@ -81,22 +103,40 @@ private slots:
         QCOMPARE(input->skipLine(), TextInput::Read::End);
     }
 
-    void textIsUtf8AndOtherwiseLatin1_data()
+    void textIsUtf8AndOtherwiseWindows1252_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("ascii") << QByteArray("cafe") << QString("cafe");
         QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("caf\xC3\xA9");
-        QTest::newRow("latin-1") << QByteArray("caf\xE9") << QString::fromLatin1("caf\xE9");
-        QTest::newRow("truncated utf-8 sequence") << QByteArray("\xE2\x82") << QString::fromLatin1("\xE2\x82");
+        QTest::newRow("latin-1 letter") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("curly quotes, dash and ellipsis") << QByteArray("\x93rock\x92n\x92roll\x94 \x96 loud\x85")
+                                                          << QString::fromUtf8("\u201Crock\u2019n\u2019roll\u201D \u2013 loud\u2026");
+        QTest::newRow("euro sign") << QByteArray("5 \x80") << QString::fromUtf8("5 \u20AC");
+        QTest::newRow("undefined byte stays a control") << QByteArray("a\x81") << QString::fromUtf8("a\u0081");
+        QTest::newRow("truncated utf-8 sequence") << QByteArray("\xE2\x82") << QString::fromUtf8("\u00E2\u201A");
         QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("\xC0\xAF") << QString::fromLatin1("\xC0\xAF");
         QTest::newRow("four-byte utf-8 is one character") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80");
+        QTest::newRow("a combining accent is composed") << QByteArray("cafe\xCC\x81") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("a mark with no composed form stays") << QByteArray("q\xCC\x83") << QString::fromUtf8("q\xCC\x83");
     }
-    void textIsUtf8AndOtherwiseLatin1()
+    void textIsUtf8AndOtherwiseWindows1252()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(FileTextInput::decode(bytes), text);
+    }
+
+    // The table against the system's own code page, where Qt was built with ICU.
+    void theWindows1252TableMatchesTheCodePage()
+    {
+        QStringDecoder system("windows-1252");
+        if (!system.isValid())
+            QSKIP("this Qt has no Windows-1252 decoder to compare with");
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const QByteArray one(1, char(byte));
+            QCOMPARE(FileTextInput::fromWindows1252(one), system(one));
+        }
     }
 
     void aLineLongerThanTheBoundIsRefused()
@@ -135,6 +175,15 @@ private slots:
         QTest::newRow("missing") << m_dir.filePath("nothing.txt") << "does not exist";
         QTest::newRow("folder") << m_dir.path() << "folder";
         QTest::newRow("device") << "/dev/zero" << "not a regular file";
+        // The installed list is a link into /etc: a broken one names where it points.
+        const QString missing = m_dir.filePath("gone.txt");
+        QFile::link(missing, m_dir.filePath("dangling"));
+        QTest::newRow("link to a missing file") << m_dir.filePath("dangling") << missing + ", which does not exist";
+        QFile::link(m_dir.filePath("loop2"), m_dir.filePath("loop1"));
+        QFile::link(m_dir.filePath("loop1"), m_dir.filePath("loop2"));
+        QTest::newRow("links in a loop") << m_dir.filePath("loop1") << m_dir.filePath("loop2") + ", and the links from there lead round in a loop";
+        QFile::link(m_dir.filePath("dangling"), m_dir.filePath("chain"));
+        QTest::newRow("link to a broken link") << m_dir.filePath("chain") << "leads on to " + missing;
     }
     void whatCannotBeReadIsRefusedWithAReason()
     {

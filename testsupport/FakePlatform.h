@@ -28,7 +28,7 @@ public:
     std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override;
     void reseed() override { ++reseeds; }
     double random() override;
-    QString programFolder() const override { return folder.path(); }
+    QString programFolder() const override { return folderKnown ? folder.path() : QString(); }
     [[noreturn]] void end() override;
 
     QString wordListPath() const;
@@ -36,6 +36,8 @@ public:
     void writeWordList(const QByteArray &vBytes) const;
 
     QTemporaryDir folder;
+    // False plays a system that cannot say where the program is.
+    bool folderKnown = true;
     // Every message shown; keepMessages false keeps only their number.
     std::vector<ShownMessage> messages;
     bool keepMessages = true;
