@@ -193,6 +193,10 @@ DrawnEntry WordList::CheckEntry(const QString &vLine, int vNumber)
     const auto problem = [&](const QString &vProblem, const QString &vHint) {
         return WordListError(vProblem, vHint, vNumber, vLine);
     };
+    if (vLine.trimmed().isEmpty())
+        throw problem(QStringLiteral("The line is empty, but the count on the first line makes it an entry."),
+                      QStringLiteral("Write an entry on it, for instance apple=a sweet fruit, or remove the line "
+                                     "and lower the count by one."));
     try {
         Split(vLine, entry.word, entry.meaning);
     } catch (const WordListError &e) {
