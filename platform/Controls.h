@@ -13,8 +13,9 @@ constexpr int LettersPerRow = 13; // the letter cells stand in two rows
 constexpr int WordCellCount = 13; // lWord: the longest word the board can show
 constexpr int ChanceCount = 10;   // wrong guesses a game allows, one figure part each
 // The longest clue, in characters, that lMeaning shows whole after its
-// "Meaning : " in the board's caption font; a longer one is cut off.
-constexpr int ClueShownWhole = 90;
+// "Meaning : " in the board's caption font, even in its widest letters; the
+// end of a longer one may be cut off.
+constexpr int ClueShownWhole = 100;
 
 // Names of single controls; each is the widget's objectName.
 inline const QString fScaffold1 = QStringLiteral("fScaffold1");

@@ -278,6 +278,28 @@ private slots:
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
     }
 
+    // The limit the checker warns at, and the README promises, must hold on the real board.
+    void aClueOfTheLongestLengthShowsWhole_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("ordinary words") << "a small thing that people use when they want to keep warm ";
+        QTest::newRow("the widest letters") << "WWWWW mmmmmm ";
+        QTest::newRow("one long word after another") << "interconnectedness ";
+    }
+    void aClueOfTheLongestLengthShowsWhole()
+    {
+        QFETCH(QString, pattern);
+        QString clue;
+        while (clue.size() < Controls::ClueShownWhole)
+            clue += pattern;
+        clue.truncate(Controls::ClueShownWhole);
+        Window win;
+        win.start("lantern=" + clue.toUtf8());
+        auto *label = win.get<QLabel>("lMeaning");
+        QVERIFY(label->text().endsWith(clue.mid(1)));
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+    }
+
     void aBadWordListKeepsTheBoardAndTheProgram()
     {
         Window win;
