@@ -1,12 +1,15 @@
-// Fuzzes the word list reader, the draw and a short game on the drawn word.
+// Fuzzes the word list reader, the draw, the word list checker against the
+// draw, and a short game on the drawn word.
 // Input: two bytes of random value, one byte of letters to click, then the
 // whole word list file.
 
 #include "game/GameHandlers.h"
+#include "game/WordListCheck.h"
 #include "game/cScaffold.h"
 #include "testsupport/FakeBoard.h"
 #include "testsupport/FakePlatform.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -32,6 +35,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     platform.writeWordList(QByteArray(reinterpret_cast<const char *>(data + 3), qsizetype(size - 3)));
 
     FakeBoard board;
+    // The checker agrees with the draw: a refused entry is an error on the
+    // line the refusal names, a played one is no error.
+    const WordListReport report = CheckWordList(
+            [&](const QString &vPath, QString &vError) { return platform.openText(vPath, vError); },
+            platform.wordListPath());
+    bool refused = false;
+    int line = 0;
+    try {
+        line = cScaffold(board, platform).DrawEntry().line;
+    } catch (const WordListError &e) {
+        refused = true;
+        line = e.line;
+    }
+    const bool reported = std::any_of(report.findings.begin(), report.findings.end(), [&](const Finding &f) {
+        return f.kind == Finding::Kind::Error && f.line == line;
+    });
+    if (refused != reported)
+        __builtin_trap();
+    platform.randoms = {random};
+
     QString vWord;
     int vMisses = 0;
     game::cStart_Click(board, platform, vWord, vMisses);

@@ -244,7 +244,8 @@ QStringList WordList::Warnings(const DrawnEntry &vEntry)
     if (!shown.isEmpty())
         warnings << QStringLiteral("The word holds %1, which no letter cell reveals: shown from the start.")
                             .arg(Quoted(shown));
-    const qsizetype clue = Cells(vEntry.meaning).size();
+    // A clue has at most as many characters as UTF-16 units: most need no count.
+    const qsizetype clue = vEntry.meaning.size() > Controls::ClueShownWhole ? Cells(vEntry.meaning).size() : 0;
     if (clue > Controls::ClueShownWhole)
         warnings << QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
                             .arg(clue)
