@@ -27,7 +27,7 @@ inline std::string EntryWord(int vEntry)
     std::string word(3 + state % 11, 'a');
     for (char &ch : word) {
         state = Mix(state + 0x9e3779b9U);
-        ch = char('a' + state % 26);
+        ch = char('a' + state % ('z' - 'a' + 1));
     }
     return word;
 }

@@ -142,7 +142,7 @@ int main(int argc, char **argv)
     g_paints = &paintCounter;
     app.installEventFilter(&paintCounter);
 
-    Bench bench{platform, window, window.findChild<QPushButton *>(QStringLiteral("cStart"))};
+    Bench bench{platform, window, window.findChild<QPushButton *>(Controls::cStart)};
     bench.idle();
     QTest::mouseClick(bench.start, Qt::LeftButton);
     DeliverPosted();
