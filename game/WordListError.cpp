@@ -16,5 +16,5 @@ QString WordListError::message(const QString &vPath) const
     lines << hint << QStringLiteral("Mend the file, then press Start again.")
           << QStringLiteral("To see every problem of the list at once, run scaffold-check, which lies beside "
                             "the program.");
-    return lines.join(QChar(13));
+    return lines.join(QChar(u'\r'));
 }

@@ -17,11 +17,12 @@ scaffold_install() {
 # What building the game needs.
 SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 
-# What checking the installed desktop entry and metainfo needs (scripts/test).
-SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream)
+# What checking the installed tree (desktop entry, metainfo, manual pages) and
+# the real window on a private X display needs (scripts/test).
+SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils)
 
-# What making the Debian package needs besides (scripts/package).
-SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev "${SCAFFOLD_CHECK_PACKAGES[@]}")
+# What making and checking the Debian package needs besides (scripts/package).
+SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev lintian "${SCAFFOLD_CHECK_PACKAGES[@]}")
 
 # What the fuzzer needs besides: clang with its sanitizer and libFuzzer runtimes.
 SCAFFOLD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
