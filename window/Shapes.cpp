@@ -7,7 +7,30 @@ FilledShape::FilledShape(const QColor &vColour, QWidget *vParent) : QWidget(vPar
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void FilledShape::setEdge(const QColor &vEdge)
+{
+    m_edge = vEdge;
+    update();
+}
+
 void FilledShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_edge.isValid()) {
+        painter.fillRect(rect(), m_colour);
+        return;
+    }
+    painter.fillRect(rect(), m_edge);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), m_colour);
+}
+
+Backdrop::Backdrop(const QColor &vColour, QWidget *vParent) : QWidget(vParent), m_colour(vColour)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Backdrop::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_colour);
