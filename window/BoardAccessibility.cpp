@@ -99,7 +99,7 @@ QAccessibleInterface *Factory(const QString &vClass, QObject *vObject)
     const QString name = widget->objectName();
     if (vClass == QLatin1String("ClickLabel"))
         return new LetterCellInterface(static_cast<ClickLabel *>(widget));
-    if (vClass == QLatin1String("QGroupBox")) {
+    if (vClass == QLatin1String("BoardFrame")) {
         if (name == Controls::fScaffold1)
             return new WholeInterface(widget, QAccessible::Graphic);
         if (name == Controls::Frame1)

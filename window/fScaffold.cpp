@@ -5,6 +5,7 @@
 #include "platform/QtBoard.h"
 #include "window/AppIcon.h"
 #include "window/BoardAccessibility.h"
+#include "window/BoardFrame.h"
 #include "window/BoardFonts.h"
 #include "window/CellFrameStyle.h"
 #include "window/ClickLabel.h"
@@ -58,7 +59,7 @@ LabelType *Label(QWidget *vParent, const QString &vName, const QString &vCaption
 
 QGroupBox *Frame(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
 {
-    auto *frame = Named(new QGroupBox(vCaption, vParent), vName, vGeometry);
+    auto *frame = Named(new BoardFrame(vCaption, vParent), vName, vGeometry);
     frame->setFocusPolicy(Qt::NoFocus);
     return frame;
 }
