@@ -48,6 +48,10 @@ void LineShape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(m_colour, PenWidth, Qt::SolidLine, Qt::RoundCap));
-    const QPoint origin = pos();
-    painter.drawLine(m_from - origin, m_to - origin);
+    // A pen of odd width centred on a pixel's corner would half cover the
+    // pixels at its sides; centred on the pixel, an upright or level line
+    // covers whole pixels and stays crisp.
+    const QPointF centre(PenWidth % 2 ? 0.5 : 0.0, PenWidth % 2 ? 0.5 : 0.0);
+    const QPointF origin = pos() - centre;
+    painter.drawLine(QPointF(m_from) - origin, QPointF(m_to) - origin);
 }

@@ -47,7 +47,8 @@ class LineShape : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int PenWidth = 2;
+    // Thick enough for the figure's limbs to read clearly against the backdrop.
+    static constexpr int PenWidth = 3;
 
     LineShape(QPoint vFrom, QPoint vTo, const QColor &vColour, QWidget *vParent);
     QPoint from() const { return m_from; }
