@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -232,20 +233,41 @@ private slots:
         QCOMPARE(win.platform.messages.size(), size_t(1));
     }
 
+    void theButtonsKeepTheirKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
     void theButtonsKeepTheirKeys()
     {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         Window win;
         win.platform.writeWordList("1\nfig=a fruit\n");
         QCOMPARE(QApplication::focusWidget(), win.get(Controls::cStart));
-        win.type(Qt::Key_Space);
+        win.type(key, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(win.w.word(), "fig");
         win.type(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), win.get(Controls::cExit));
         win.type(Qt::Key_F);
         QCOMPARE(QApplication::focusWidget(), win.get(Controls::cExit));
         QVERIFY(win.letter('F')->isHidden());
-        win.type(Qt::Key_Space);
+        win.type(key, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(win.platform.ends, 1);
+    }
+
+    void altWithAnAccessKeyOpensTheMenuAndGuessesNothing()
+    {
+        Window win;
+        win.start("fig=a fruit");
+        const QString before = win.board();
+        QTest::keyClick(&win.w, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(win.w.findChild<QMenu *>("mHelp")->isVisible());
+        QTest::keyClick(win.w.findChild<QMenu *>("mHelp"), Qt::Key_Escape);
+        QCOMPARE(win.board(), before);
     }
 
     // --- What a screen reader reads

@@ -229,9 +229,18 @@ void fScaffold::buildMenu()
 
 void fScaffold::keyPressEvent(QKeyEvent *vEvent)
 {
-    // A letter typed with no modifier but Shift is a guess. Other keys go on
-    // to the focused button, the menu's access keys and the rest of Qt.
     const int key = vEvent->key();
+    // Enter presses the focused button, as Space does; a button outside a
+    // dialog leaves Enter to its window.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && !vEvent->isAutoRepeat()) {
+            vEvent->accept();
+            button->click();
+            return;
+        }
+    }
+    // A letter typed with no modifier but Shift is a guess. Other keys go on
+    // to the menu's access keys and the rest of Qt.
     if (key < Qt::Key_A || key > Qt::Key_Z || (vEvent->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
         QMainWindow::keyPressEvent(vEvent);
         return;
