@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 using Layout::Point;
 using Layout::Twips;
 
@@ -175,12 +177,12 @@ void fScaffold::buildBoard(QWidget *vClient)
     m_chances1->setIndent(std::clamp(captionMetrics.horizontalAdvance(u' '), 0, std::max(room, 0)));
 
     const QFont cellFont = BoardFonts::cellFont(vClient->font());
-    m_cellFrameStyle = new CellFrameStyle(Layout::Px(240));
+    m_cellFrameStyle = new CellFrameStyle(Layout::Px(Layout::CellTop));
     auto *letters = Frame(vClient, fLetters, LettersCaption, Twips(360, 4920, 3255, 855));
     letters->setStyle(m_cellFrameStyle);
     letters->setAccessibleName(LettersCaption);
     for (int i = 0; i < LetterCount; ++i) {
-        auto *cell = Cell<ClickLabel>(letters, lLetters, i, LettersPerRow, 240, LetterCaption(i),
+        auto *cell = Cell<ClickLabel>(letters, lLetters, i, LettersPerRow, Layout::CellTop, LetterCaption(i),
                                       i == 0 ? Yellow : LightYellow, cellFont);
         cell->setEnabled(false);
         connect(cell, &ClickLabel::clicked, this, [this, i] { lLetters_Click(qint16(i)); });
@@ -191,7 +193,7 @@ void fScaffold::buildBoard(QWidget *vClient)
     m_word->setStyle(m_cellFrameStyle);
     m_word->setAccessibleDescription(WordCaption);
     for (int i = 0; i < WordCellCount; ++i) {
-        m_wordCells << Cell<QLabel>(m_word, lWord, i, WordCellCount, 240, Unrevealed, LightYellow, cellFont);
+        m_wordCells << Cell<QLabel>(m_word, lWord, i, WordCellCount, Layout::CellTop, Unrevealed, LightYellow, cellFont);
         m_wordCells.last()->hide();
     }
 
