@@ -1,52 +1,13 @@
 #pragma once
 
-// What the benchmarks share: a platform whose message boxes never wait, a
-// generated word list, and the rows of the final table.
-
-#include "Board.h"
-#include "FileTextInput.h"
-#include "Platform.h"
+// What the benchmarks share: a generated word list and the rows of the final
+// table. The platform and board they run on are the tests' fakes.
 
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-// Answers every message box with OK at once and counts them; the random value
-// is whatever the benchmark sets, so that every draw reads the same lines.
-class BenchPlatform : public Platform
-{
-public:
-    explicit BenchPlatform(QString vFolder) : folder(std::move(vFolder)) { }
-
-    int MsgBox(const QString &, Buttons, const QString &) override
-    {
-        ++messages;
-        return vbOK;
-    }
-    std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override
-    {
-        return FileTextInput::open(vPath, vError);
-    }
-    void Randomize() override { }
-    double Rnd() override { return random; }
-    QString programFolder() const override { return folder; }
-    [[noreturn]] void End() override { throw ProgramEnd{}; }
-
-    QString folder;
-    double random = 0.0;
-    int messages = 0;
-};
-
-// A board for the draw alone, which touches no control.
-class NoBoard : public Board
-{
-public:
-    BoardControl &control(const QString &) override { throw BoardError("the draw touched the board"); }
-    BoardControl &lLetters(int) override { throw BoardError("the draw touched the board"); }
-    BoardControl &lWord(int) override { throw BoardError("the draw touched the board"); }
-};
 
 // The generated word list: entry i (from 1) has a word of 3 to 13 small
 // letters and a meaning of some 40 to 70 characters, the same every run.
@@ -66,7 +27,7 @@ inline std::string EntryWord(int vEntry)
     std::string word(3 + state % 11, 'a');
     for (char &ch : word) {
         state = Mix(state + 0x9e3779b9U);
-        ch = char('a' + state % 26);
+        ch = char('a' + state % ('z' - 'a' + 1));
     }
     return word;
 }

@@ -1,21 +1,22 @@
-// The draw (cScaffold::DrawEntry: RetrieveString and the split) against the
+// The draw (cScaffold::DrawEntry: a random entry line, split and checked) against the
 // floor of reading the same file's lines up to the drawn entry with a QFile
 // and readLine, on generated lists of 10, 1,000 and 32,767 entries. A fixed
 // random value makes both read the same number of lines: the last entry (the
 // worst case) and the middle one. The figures are processor time, which other
 // work on the machine does not inflate; the console shows wall time too.
 
-#include "capture.h"
-#include "common.h"
-#include "cScaffold.h"
+#include "bench/capture.h"
+#include "bench/common.h"
+#include "game/cScaffold.h"
+#include "testsupport/FakeBoard.h"
+#include "testsupport/FakePlatform.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -62,40 +63,38 @@ QString ReadUpTo(const QString &vPath, int vEntry)
 int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir root;
-    std::vector<std::unique_ptr<BenchPlatform>> platforms;
-    NoBoard board;
+    // One platform per list size, each with the list in its own folder.
+    std::map<int, std::unique_ptr<FakePlatform>> platforms;
+    FakeBoard board;
 
     for (const Case &c : Cases) {
-        const QString folder = root.path() + QStringLiteral("/list%1").arg(c.entries);
-        auto platform = std::make_unique<BenchPlatform>(folder);
-        platform->random = c.random;
-        const QString path = folder + QStringLiteral("/Vocabulary.txt");
-        if (!QFile::exists(path) && !(root.isValid() && QDir().mkpath(folder) && WriteWordList(path, c.entries))) {
-            std::fprintf(stderr, "bench_draw: could not write %s\n", qPrintable(path));
-            return 1;
+        std::unique_ptr<FakePlatform> &platform = platforms[c.entries];
+        if (!platform) {
+            platform = std::make_unique<FakePlatform>();
+            if (!WriteWordList(platform->wordListPath(), c.entries)) {
+                std::fprintf(stderr, "bench_draw: could not write %s\n", qPrintable(platform->wordListPath()));
+                return 1;
+            }
         }
+        const QString path = platform->wordListPath();
 
         // Both sides must come to the same entry, or the comparison means nothing.
         const int entry = EntryOf(c);
         const QString expected = QString::fromStdString(EntryLine(entry));
-        QString name;
-        QString meaning;
-        cScaffold(board, *platform).DrawEntry(name, meaning);
-        if (name + u'=' + meaning != expected || ReadUpTo(path, entry) != expected) {
+        platform->nextRandom = [random = c.random] { return random; };
+        const DrawnEntry drawn = cScaffold(board, *platform).DrawEntry();
+        if (drawn.word + u'=' + drawn.meaning != expected || ReadUpTo(path, entry) != expected) {
             std::fprintf(stderr, "bench_draw: the draw and the floor do not reach entry %d of %d\n", entry, c.entries);
             return 1;
         }
 
-        BenchPlatform *p = platform.get();
-        benchmark::RegisterBenchmark(Name("draw", c).c_str(), [p, &board](benchmark::State &state) {
+        FakePlatform *p = platform.get();
+        benchmark::RegisterBenchmark(Name("draw", c).c_str(), [p, &board, random = c.random](benchmark::State &state) {
+            p->nextRandom = [random] { return random; };
             cScaffold ops(board, *p);
             for (auto _ : state) {
-                QString word;
-                QString clue;
-                ops.DrawEntry(word, clue);
-                benchmark::DoNotOptimize(word);
-                benchmark::DoNotOptimize(clue);
+                DrawnEntry entry = ops.DrawEntry();
+                benchmark::DoNotOptimize(entry);
             }
         });
         benchmark::RegisterBenchmark(Name("floor", c).c_str(), [path, entry](benchmark::State &state) {
@@ -104,7 +103,6 @@ int main(int argc, char **argv)
                 benchmark::DoNotOptimize(line);
             }
         });
-        platforms.push_back(std::move(platform));
     }
 
     CaptureReporter reporter;

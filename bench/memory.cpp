@@ -13,15 +13,16 @@
 // free memory the allocator still holds does not count; memory still in use
 // (a leak) does.
 
-#include "common.h"
-#include "cScaffold.h"
-#include "fScaffold.h"
+#include "bench/common.h"
+#include "game/cScaffold.h"
+#include "platform/Controls.h"
+#include "testsupport/FakeBoard.h"
+#include "testsupport/FakePlatform.h"
+#include "window/fScaffold.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <malloc.h>
@@ -62,18 +63,20 @@ int Games(int argc, char **argv, int vGames)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (!WriteWordList(folder.path() + "/Vocabulary.txt", 1000))
+    FakePlatform platform;
+    platform.keepMessages = false;
+    if (!WriteWordList(platform.wordListPath(), 1000))
         return 1;
-    BenchPlatform platform(folder.path());
+    double random = 0;
+    platform.nextRandom = [&] { return random; };
     fScaffold window(platform);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto *start = window.findChild<QPushButton *>(QStringLiteral("cStart"));
+    auto *start = window.findChild<QPushButton *>(Controls::cStart);
     QList<QLabel *> letters;
-    for (int i = 0; i < 26; ++i)
-        letters << window.findChild<QLabel *>(QStringLiteral("lLetters_%1").arg(i));
+    for (int i = 0; i < Controls::LetterCount; ++i)
+        letters << window.findChild<QLabel *>(Controls::Element(Controls::lLetters, i));
 
     // Resident memory and heap in use after game 1, game 100 and the last.
     struct Mark
@@ -85,19 +88,19 @@ int Games(int argc, char **argv, int vGames)
     std::vector<Mark> marks;
     for (int game = 1; game <= vGames; ++game) {
         // A different word each game, spread over the whole list.
-        platform.random = std::fmod(game * 0.6180339887, 1.0);
-        const int before = platform.messages;
+        random = std::fmod(game * 0.6180339887, 1.0);
+        const int before = platform.messageCount;
         QTest::mouseClick(start, Qt::LeftButton);
         DeliverPosted();
         for (QLabel *cell : letters) {
-            if (platform.messages != before)
+            if (platform.messageCount != before)
                 break;
             if (cell->isVisible() && cell->isEnabled()) {
                 QTest::mouseClick(cell, Qt::LeftButton);
                 DeliverPosted();
             }
         }
-        if (platform.messages != before + 1 || window.hasEnded()) {
+        if (platform.messageCount != before + 1 || window.hasEnded()) {
             std::fprintf(stderr, "bench_memory: game %d did not end with one message\n", game);
             return 1;
         }
@@ -130,19 +133,15 @@ int Games(int argc, char **argv, int vGames)
 
 int Draws(int vEntries, int vDraws)
 {
-    QTemporaryDir folder;
-    if (!WriteWordList(folder.path() + "/Vocabulary.txt", vEntries))
+    FakePlatform platform;
+    if (!WriteWordList(platform.wordListPath(), vEntries))
         return 1;
-    BenchPlatform platform(folder.path());
-    platform.random = 0.999999;
-    NoBoard board;
+    platform.nextRandom = [] { return 0.999999; };
+    FakeBoard board;
     cScaffold ops(board, platform);
     const QString expected = QString::fromStdString(EntryWord(vEntries));
     for (int i = 0; i < vDraws; ++i) {
-        QString name;
-        QString meaning;
-        ops.DrawEntry(name, meaning);
-        if (name != expected)
+        if (ops.DrawEntry().word != expected)
             return 1;
     }
     return 0;

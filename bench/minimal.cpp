@@ -1,39 +1,87 @@
-// The floor of start-up and memory: a Qt Widgets program that shows one empty
-// window of the game window's outer size and nothing else.
-//
-//   bench_minimal WIDTHxHEIGHT [label]
-//
-// With "label" the window also shows one line of text in a QLabel, which
-// brings in what any text costs (the font database, a font engine, shaping);
-// the benchmark shows that second floor for information. Like the game, it quits after its first paint when SCAFFOLD_EXIT_WHEN_SHOWN
-// is set.
+// The floor of start-up and memory: the least a Qt Widgets program does to
+// show what the game's window shows, without the game. A main window of the
+// given client size with a menu bar (Help with two items, and Exit), three
+// titled frames, two push buttons and as many captioned labels as the board
+// has (three texts, a cell per letter, the hidden word cells), at fixed
+// fonts: the platform's own for the menu, and for the captions and the cells
+// the sizes the game fits on Debian's default font (10 pixels, and 8 pixels
+// bold). No fitting, no drawing, no icon, no rules. It quits after its first
+// paint.
 
-#include "QuitWhenShown.h"
+#include "bench/QuitWhenShown.h"
+#include "platform/Controls.h"
+#include "window/Layout.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
-#include <QWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
 
-#include <cstdio>
-#include <cstring>
+namespace {
+
+QLabel *Caption(QWidget *vParent, const QString &vText, const QRect &vGeometry)
+{
+    auto *label = new QLabel(vText, vParent);
+    label->setGeometry(vGeometry);
+    return label;
+}
+
+QGroupBox *Frame(QWidget *vParent, const QString &vTitle, const QRect &vGeometry)
+{
+    auto *frame = new QGroupBox(vTitle, vParent);
+    frame->setGeometry(vGeometry);
+    return frame;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    int width = 439;
-    int height = 496;
-    if (argc > 1 && std::sscanf(argv[1], "%dx%d", &width, &height) != 2) {
-        std::fprintf(stderr, "usage: bench_minimal WIDTHxHEIGHT [label]\n");
-        return 2;
-    }
+    using namespace Controls;
+    using Layout::Twips;
     QApplication app(argc, argv);
-    QWidget window;
+    QMainWindow window;
     window.setWindowTitle(QStringLiteral("minimal"));
-    window.setFixedSize(width, height);
-    if (argc > 2 && std::strcmp(argv[2], "label") == 0)
-        (new QLabel(QStringLiteral("Number Of Chances Left :"), &window))->move(20, 20);
+    QMenu *help = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Content"));
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About Us"));
+    window.menuBar()->addAction(QStringLiteral("&Exit"));
+
+    auto *client = new QWidget(&window);
+    client->setFixedSize(Layout::Px(Layout::ClientWidth), Layout::Px(Layout::ClientHeight));
+    QFont captionFont = client->font();
+    captionFont.setPixelSize(10);
+    client->setFont(captionFont);
+    window.setCentralWidget(client);
+    Frame(client, GallowsCaption, Twips(360, 360, 3135, 4095));
+    Caption(client, MeaningIdle, Twips(3960, 480, 2415, 1575))->setWordWrap(true);
+    Caption(client, ChancesCaption, Twips(3960, 2520, 1935, 255));
+    Caption(client, ChancesLeft(0), Twips(5880, 2520, 255, 255));
+    QGroupBox *letters = Frame(client, LettersCaption, Twips(360, 4920, 3255, 855));
+    QGroupBox *word = Frame(client, WordCaption, Twips(360, 6120, 3255, 735));
+    (new QPushButton(StartCaption, client))->setGeometry(Twips(5520, 6000, 735, 375));
+    (new QPushButton(ExitCaption, client))->setGeometry(Twips(5520, 6480, 735, 375));
+
+    QFont cellFont = client->font();
+    cellFont.setBold(true);
+    cellFont.setPixelSize(8);
+    const auto cell = [](int vIndex, int vPerRow) {
+        return Twips(Layout::CellLeft + Layout::CellPitch * (vIndex % vPerRow),
+                     240 + Layout::CellPitch * (vIndex / vPerRow), Layout::CellWidth, Layout::CellHeight);
+    };
+    for (int i = 0; i < LetterCount; ++i)
+        Caption(letters, LetterCaption(i), cell(i, LettersPerRow))->setFont(cellFont);
+    for (int i = 0; i < WordCellCount; ++i) {
+        QLabel *blank = Caption(word, Unrevealed, cell(i, WordCellCount));
+        blank->setFont(cellFont);
+        blank->hide();
+    }
+
     QuitWhenShown quitWhenShown;
-    if (qEnvironmentVariableIsSet("SCAFFOLD_EXIT_WHEN_SHOWN"))
-        window.installEventFilter(&quitWhenShown);
+    window.installEventFilter(&quitWhenShown);
     window.show();
     return app.exec();
 }

@@ -15,24 +15,19 @@
 // the click starts from happens outside the timing. The time taken is the
 // processor time of the process (CLOCK_PROCESS_CPUTIME_ID), which other work
 // on the machine does not inflate.
-//
-//   bench_window --size   prints the window's outer size, WIDTHxHEIGHT
 
-#include "capture.h"
-#include "common.h"
-#include "QtBoard.h"
-#include "cScaffold.h"
-#include "fScaffold.h"
+#include "bench/capture.h"
+#include "bench/common.h"
+#include "platform/Controls.h"
+#include "testsupport/FakePlatform.h"
+#include "window/fScaffold.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
-#include <cstring>
 #include <ctime>
 
 namespace {
@@ -45,20 +40,28 @@ void DeliverPosted()
 
 struct Bench
 {
-    BenchPlatform &platform;
+    FakePlatform &platform;
     fScaffold &window;
     QPushButton *start;
+    // The end messages the benchmark itself brought about; any other is a fault.
+    int endMessages = 0;
 
     QLabel *letter(char vLetter)
     {
-        return window.findChild<QLabel *>(QStringLiteral("lLetters_%1").arg(vLetter - 'A'));
+        return window.findChild<QLabel *>(Controls::Element(Controls::lLetters, vLetter - 'A'));
     }
-    // The board as after a game: what a Start click usually begins from.
+    // The board as after a game, what a Start click usually begins from:
+    // the game in hand (or a new one) is won, as a player would win it.
     void idle()
     {
-        QtBoard board(window);
-        cScaffold(board, platform).StartAgain();
-        window.vMisses = 0;
+        if (!letter('A')->isEnabled())
+            QTest::mouseClick(start, Qt::LeftButton);
+        for (const char ch : {'A', 'P', 'L', 'E'}) {
+            QLabel *cell = letter(ch);
+            if (cell->isVisible() && cell->isEnabled())
+                QTest::mouseClick(cell, Qt::LeftButton);
+        }
+        ++endMessages;
         DeliverPosted();
     }
 };
@@ -119,45 +122,32 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const bool sizeOnly = argc > 1 && std::strcmp(argv[1], "--size") == 0;
-    if (!sizeOnly)
-        benchmark::Initialize(&argc, argv);
+    benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
 
-    // A short word list of the game's own kind; a fixed random value draws its
-    // first entry, "apple", every time.
-    QTemporaryDir folder;
-    {
-        QFile list(folder.path() + "/Vocabulary.txt");
-        if (!list.open(QIODevice::WriteOnly)
-            || list.write("3\napple=a sweet fruit that grows on trees\npiano=a large keyboard instrument\n"
-                          "river=a large natural stream of water\n")
-                    < 0)
-            return 1;
-    }
-    BenchPlatform platform(folder.path());
-    platform.random = 0.0;
+    // A short word list of the game's own kind; the fake's fixed random value
+    // draws its first entry, "apple", every time.
+    FakePlatform platform;
+    platform.keepMessages = false;
+    platform.writeWordList("3\napple=a sweet fruit that grows on trees\npiano=a large keyboard instrument\n"
+                           "river=a large natural stream of water\n");
     fScaffold window(platform);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "bench_window: the window was never exposed\n");
         return 1;
     }
-    if (sizeOnly) {
-        const QSize size = window.size();
-        std::printf("%dx%d\n", size.width(), size.height());
-        return 0;
-    }
 
     PaintCounter paintCounter;
     g_paints = &paintCounter;
     app.installEventFilter(&paintCounter);
 
-    Bench bench{platform, window, window.findChild<QPushButton *>(QStringLiteral("cStart"))};
+    Bench bench{platform, window, window.findChild<QPushButton *>(Controls::cStart)};
     bench.idle();
     QTest::mouseClick(bench.start, Qt::LeftButton);
     DeliverPosted();
-    if (window.vWord != QStringLiteral("apple") || !bench.letter('P')->isEnabled() || platform.messages != 0) {
+    if (window.word() != QStringLiteral("apple") || !bench.letter('P')->isEnabled()
+        || platform.messageCount != bench.endMessages) {
         std::fprintf(stderr, "bench_window: Start did not begin a game with \"apple\"\n");
         return 1;
     }
@@ -196,8 +186,9 @@ int main(int argc, char **argv)
     CaptureReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    if (platform.messages != 0) {
-        std::fprintf(stderr, "bench_window: a click ended a game or failed (%d messages)\n", platform.messages);
+    if (platform.messageCount != bench.endMessages) {
+        std::fprintf(stderr, "bench_window: a click ended a game or failed (%d messages, %d expected)\n",
+                     platform.messageCount, bench.endMessages);
         return 1;
     }
 

@@ -10,7 +10,7 @@ namespace {
 void EndGame(cScaffold &vOps, Platform &vPlatform, const QString &vFirstLine, const QString &vWord, int &vMisses)
 {
     // No question mark after "again": the message reads as a statement.
-    const QString text = vFirstLine + QChar(13) + QStringLiteral("It was ") + vWord + QStringLiteral(". Want to play again");
+    const QString text = vFirstLine + QChar(u'\r') + QStringLiteral("It was ") + vWord + QStringLiteral(". Want to play again");
     if (vPlatform.messageBox(text, Platform::Buttons::OkCancel, QStringLiteral("Message")) != Platform::Answer::Ok)
         vPlatform.end();
     vMisses = 0;

@@ -29,5 +29,5 @@ QString WordListError::message(const QString &vPath) const
         lines << (found.isNull() ? QStringLiteral("Line %1").arg(line)
                                  : QStringLiteral("Line %1: \"%2\"").arg(line).arg(Shown(found)));
     lines << hint << QStringLiteral("Mend the file, then press Start again.");
-    return lines.join(QChar(13));
+    return lines.join(QChar(u'\r'));
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 // A word list that cannot give an entry. This is bad input, not a failure of
 // the program: Start reports it and the game goes on as it was.
 class WordListError

@@ -12,10 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>

@@ -5,31 +5,41 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 
 #include <algorithm>
+#include <cmath>
+
+// Every font size Qt loads costs a font engine (a font configuration match
+// and a FreeType size), and most of a start-up's font work. So the fitting
+// loads the sizes it uses and little else: each size is estimated from a font
+// already loaded, and only a size the estimate cannot settle is measured.
 
 namespace {
 
-// The largest pixel size from vMin to vMax at which vOverflow(metrics) is at
-// most 1. Each size tried costs a font lookup, so one measurement at vMax
-// gives an estimate (text grows in step with the size) and the neighbours
-// confirm it, rather than trying every size on the way down.
-template <typename Overflow>
-QFont LargestFitting(QFont vFont, int vMin, int vMax, Overflow vOverflow)
+// The largest size from vMin to vMax at which vFits holds, looked for from
+// vStart: upwards while the next size fits, else downwards until one fits.
+// The sizes tried are the start and its neighbours; with a good start, one
+// or two.
+template <typename Fits>
+int LargestFitting(int vMin, int vMax, int vStart, Fits vFits)
 {
-    const auto overflowAt = [&](int vPixels) {
-        vFont.setPixelSize(vPixels);
-        return vOverflow(QFontMetrics(vFont));
-    };
-    const double atMax = overflowAt(vMax);
-    int pixels = atMax <= 1.0 ? vMax : std::clamp(int(vMax / atMax), vMin, vMax);
-    if (pixels < vMax) {
-        while (pixels > vMin && overflowAt(pixels) > 1.0)
-            --pixels;
-        while (pixels < vMax && overflowAt(pixels + 1) <= 1.0)
-            ++pixels;
+    if (vMax <= vMin)
+        return vMax;
+    int size = std::clamp(vStart, vMin, vMax);
+    if (vFits(size)) {
+        while (size < vMax && vFits(size + 1))
+            ++size;
+    } else {
+        while (size > vMin && !vFits(--size)) {
+        }
     }
-    vFont.setPixelSize(pixels);
+    return size;
+}
+
+QFont AtPixelSize(QFont vFont, int vPixels)
+{
+    vFont.setPixelSize(vPixels);
     return vFont;
 }
 
@@ -38,20 +48,60 @@ QFont LargestFitting(QFont vFont, int vMin, int vMax, Overflow vOverflow)
 QFont BoardFonts::captionFont(const QFont &vBase)
 {
     // The longest fixed caption sets the size; the others are shorter than their controls.
-    return LargestFitting(vBase, 8, QFontInfo(vBase).pixelSize(), [&](const QFontMetrics &vMetrics) {
-        return vMetrics.horizontalAdvance(Controls::ChancesCaption) / double(Layout::Px(Layout::ChancesWidth));
-    });
+    const QString &longest = Controls::ChancesCaption;
+    const double room = Layout::Px(Layout::ChancesWidth);
+    const int base = QFontInfo(vBase).pixelSize();
+    // Text widens in step with the size, give or take a pixel or two of
+    // hinting, so the base font's width foretells every other size's; only a
+    // size whose foretold width is too close to the room to call is measured.
+    const double perPixel = QFontMetricsF(AtPixelSize(vBase, base)).horizontalAdvance(longest) / base;
+    const double uncertain = 2.0 + 0.02 * room;
+    const auto fits = [&](int vPixels) {
+        const double foretold = perPixel * vPixels;
+        if (std::abs(foretold - room) > uncertain)
+            return foretold < room;
+        return QFontMetrics(AtPixelSize(vBase, vPixels)).horizontalAdvance(longest) <= room;
+    };
+    return AtPixelSize(vBase, LargestFitting(8, base, int(room / perPixel), fits));
 }
 
 QFont BoardFonts::cellFont(const QFont &vBase)
 {
-    const QSize cell(Layout::Px(Layout::CellWidth), Layout::Px(Layout::CellHeight));
+    const int width = Layout::Px(Layout::CellWidth);
+    const int height = Layout::Px(Layout::CellHeight);
     QFont bold = vBase;
     bold.setBold(true);
-    return LargestFitting(bold, 7, cell.height() - 2, [&](const QFontMetrics &vMetrics) {
-        int widest = 0;
-        for (int letter = 0; letter < Controls::LetterCount; ++letter)
-            widest = std::max(widest, vMetrics.boundingRect(Controls::LetterCaption(letter).at(0)).width());
-        return std::max(widest / double(cell.width()), vMetrics.height() / double(cell.height()));
-    });
+
+    // A bold capital is about a tenth wider than a regular one, and W is
+    // about the widest: one measurement of the base font foretells the size.
+    // That size is loaded as the font whose neighbours are measured, on
+    // copies of it at other sizes, which need no font match and are dropped
+    // afterwards.
+    const QFontMetricsF regular(vBase);
+    const double base = QFontInfo(vBase).pixelSize();
+    const double widestPerPixel = regular.boundingRect(QLatin1Char('W')).width() * 1.1 / base;
+    const int maxSize = height - 2;
+    const int start = std::clamp(int(std::min(width / widestPerPixel, height * base / regular.height())), 7, maxSize);
+
+    QRawFont raw = QRawFont::fromFont(AtPixelSize(bold, start));
+    const auto inkWidth = [&](quint32 vGlyph) { return qRound(raw.boundingRect(vGlyph).width()); };
+    QList<quint32> glyphs;
+    QList<int> widths;
+    for (int letter = 0; letter < Controls::LetterCount; ++letter) {
+        glyphs << raw.glyphIndexesForString(Controls::LetterCaption(letter)).value(0);
+        widths << inkWidth(glyphs.last());
+    }
+    // Only the capitals close to the widest can decide, at this size or at
+    // a neighbour: one size step widens a capital by well under the margin.
+    const int widest = *std::max_element(widths.begin(), widths.end());
+    QList<quint32> deciding;
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+        if (widths.at(i) >= widest - 2)
+            deciding << glyphs.at(i);
+    const auto fits = [&](int vPixels) {
+        raw.setPixelSize(vPixels);
+        return qRound(raw.ascent() + raw.descent()) <= height
+                && std::all_of(deciding.begin(), deciding.end(), [&](quint32 vGlyph) { return inkWidth(vGlyph) <= width; });
+    };
+    return AtPixelSize(bold, LargestFitting(7, maxSize, start, fits));
 }

@@ -286,7 +286,7 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
         failure = QStringLiteral("an unknown failure");
     }
     try {
-        m_platform.messageBox(QStringLiteral("Scaffold stopped after a failure:") + QChar(13) + failure,
+        m_platform.messageBox(QStringLiteral("Scaffold stopped after a failure:") + QChar(u'\r') + failure,
                               Platform::Buttons::Ok, QStringLiteral("Scaffold"));
         m_platform.end();
     } catch (...) {
@@ -370,8 +370,8 @@ void fScaffold::mAboutUs_Click()
 {
     guarded([this] {
         const QString indent(18, u' ');
-        const QString text = QStringLiteral("Scaffold, made by the Scaffold project") + QChar(13) + indent
-                + QStringLiteral("scaffold@example.org") + QChar(13) + indent
+        const QString text = QStringLiteral("Scaffold, made by the Scaffold project") + QChar(u'\r') + indent
+                + QStringLiteral("scaffold@example.org") + QChar(u'\r') + indent
                 + QStringLiteral("https://example.org/scaffold");
         m_platform.messageBox(text, Platform::Buttons::Ok, QStringLiteral("About Us"));
     });
