@@ -147,8 +147,9 @@ private slots:
             text = frame->title();
         QCOMPARE(text, caption);
         // Fixed captions fit their controls; none is cut short.
-        if (qobject_cast<QLabel *>(widget) && name != "lMeaning")
-            QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= widget->width(), qPrintable(name));
+        if (auto *label = qobject_cast<QLabel *>(widget); label && name != "lMeaning")
+            QVERIFY2(std::max(label->indent(), 0) + label->fontMetrics().horizontalAdvance(text) <= label->width(),
+                     qPrintable(name));
     }
 
     void theLinesRunBetweenTheirPoints_data()
