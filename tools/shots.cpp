@@ -1,11 +1,13 @@
 // Renders the README's pictures of the real window, headless:
 //   scaffold-shots OUTPUT_FOLDER
-// start.png (the start screen), playing.png (a game with a few misses) and
-// lost.png (the lose message over the board).
+// start.png (the start screen), playing.png (a game with a few misses),
+// playing-dark.png (the same game on a dark desktop theme) and lost.png (the
+// lose message over the board).
 
 #include "platform/Controls.h"
 #include "platform/QtPlatform.h"
 #include "testsupport/FakePlatform.h"
+#include "testsupport/Palettes.h"
 #include "window/fScaffold.h"
 
 #include <QApplication>
@@ -34,6 +36,17 @@ void Click(fScaffold &vWindow, const QString &vName)
 QString LetterCell(QChar vLetter)
 {
     return Controls::Element(Controls::lLetters, vLetter.unicode() - u'A');
+}
+
+const char *const WordList = "1\nmeticulous=showing great care and attention to every small detail\n";
+const QString GameInProgress = QStringLiteral("EAUTRSO");
+
+void PlayGameInProgress(fScaffold &vWindow)
+{
+    Click(vWindow, Controls::cStart);
+    for (const QChar letter : GameInProgress)
+        Click(vWindow, LetterCell(letter));
+    QTest::qWait(20);
 }
 
 // The board with the message box drawn over its middle, shadow and frame included.
@@ -69,7 +82,7 @@ int main(int argc, char *argv[])
     // Its own word list and fixed draws; a message box is drawn into a
     // picture, with the board behind it, instead of waiting for a click.
     FakePlatform platform;
-    platform.writeWordList("1\nmeticulous=showing great care and attention to every small detail\n");
+    platform.writeWordList(WordList);
     fScaffold window(platform);
     QImage boardAtBox;
     QImage lastBox;
@@ -87,11 +100,23 @@ int main(int argc, char *argv[])
         return 1;
     bool ok = Save(window.grab().toImage(), out.filePath(QStringLiteral("start.png")));
 
-    Click(window, Controls::cStart);
-    for (const QChar letter : QStringLiteral("EAUTRSO"))
-        Click(window, LetterCell(letter));
-    QTest::qWait(20);
+    PlayGameInProgress(window);
     ok = Save(window.grab().toImage(), out.filePath(QStringLiteral("playing.png"))) && ok;
+
+    // The same game on a dark desktop theme, in a window of its own.
+    {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(DarkPalette());
+        FakePlatform darkPlatform;
+        darkPlatform.writeWordList(WordList);
+        fScaffold dark(darkPlatform);
+        dark.show();
+        if (!QTest::qWaitForWindowExposed(&dark))
+            return 1;
+        PlayGameInProgress(dark);
+        ok = Save(dark.grab().toImage(), out.filePath(QStringLiteral("playing-dark.png"))) && ok;
+        QApplication::setPalette(light);
+    }
 
     // Misses until the figure is complete; the last one brings the lose message.
     for (const QChar letter : QStringLiteral("BDFGHJKNPQWXYZ")) {

@@ -2,6 +2,15 @@
 
 #include <QMouseEvent>
 
+void ClickLabel::click()
+{
+    // Hidden or disabled cells are out of play; a click that reaches one
+    // anyway (a synthetic event, a stale screen-reader tree) must not count
+    // as a guess.
+    if (isVisible() && isEnabled())
+        emit clicked();
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *vEvent)
 {
     m_pressed = vEvent->button() == Qt::LeftButton;
@@ -13,8 +22,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *vEvent)
     const bool click = m_pressed && vEvent->button() == Qt::LeftButton && rect().contains(vEvent->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(vEvent);
-    // Hidden or disabled cells are out of play; a click that reaches one
-    // anyway (a synthetic event, say) must not count as a guess.
-    if (click && isVisible() && isEnabled())
-        emit clicked();
+    if (click)
+        this->click();
 }

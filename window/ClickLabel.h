@@ -10,6 +10,11 @@ class ClickLabel : public QLabel
 public:
     using QLabel::QLabel;
 
+    // A click made other than with the mouse: a typed key, or a screen
+    // reader's press. Like a mouse click, it counts only while the cell is
+    // visible and enabled.
+    void click();
+
 signals:
     void clicked();
 

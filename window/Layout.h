@@ -15,6 +15,7 @@ constexpr int ClientHeight = 7440;
 constexpr int CellWidth = 135;
 constexpr int CellHeight = 255;
 constexpr int CellLeft = 120;
+constexpr int CellTop = 240;
 constexpr int CellPitch = 240;
 
 // The chances caption, the longest fixed caption on the board.

@@ -4,16 +4,24 @@
 #include "platform/Controls.h"
 #include "platform/QtBoard.h"
 #include "window/AppIcon.h"
+#include "window/BoardAccessibility.h"
+#include "window/BoardFrame.h"
 #include "window/BoardFonts.h"
+#include "window/CellFrameStyle.h"
 #include "window/ClickLabel.h"
+#include "window/ClueLabel.h"
 #include "window/Layout.h"
 #include "window/Shapes.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 using Layout::Point;
 using Layout::Twips;
@@ -24,6 +32,15 @@ const QColor Gallows(64, 0, 0);
 const QColor Yellow(255, 255, 0);
 const QColor LightYellow(255, 255, 128);
 const QColor Cyan(0, 255, 255);
+// The drawing's own backdrop, a steel blue between the dark gallows and the
+// light figure: each stands out from it by more than 3 to 1.
+const QColor Sky(70, 130, 180);
+// The eyes lie on the face, whose yellow is close to their cyan; a dark edge
+// sets them apart.
+const QColor EyeEdge(0, 0, 0);
+// Disabled letters: grey enough to read as out of play, dark enough to read
+// at more than 4.5 to 1 on the cells' yellow.
+const QColor DisabledLetter(105, 105, 105);
 
 template <typename T>
 T *Named(T *vWidget, const QString &vName, const QRect &vGeometry)
@@ -33,9 +50,10 @@ T *Named(T *vWidget, const QString &vName, const QRect &vGeometry)
     return vWidget;
 }
 
-QLabel *Label(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
+template <typename LabelType = QLabel>
+LabelType *Label(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
 {
-    auto *label = Named(new QLabel(vCaption, vParent), vName, vGeometry);
+    auto *label = Named(new LabelType(vCaption, vParent), vName, vGeometry);
     // Word lists are plain text: a "<" in a clue must not start markup.
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -43,19 +61,20 @@ QLabel *Label(QWidget *vParent, const QString &vName, const QString &vCaption, c
 
 QGroupBox *Frame(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
 {
-    auto *frame = Named(new QGroupBox(vCaption, vParent), vName, vGeometry);
+    auto *frame = Named(new BoardFrame(vCaption, vParent), vName, vGeometry);
     frame->setFocusPolicy(Qt::NoFocus);
     return frame;
 }
 
 // Cell vIndex of an array of cells in rows of vPerRow, the first row at vTop
 // and each further one a cell's pitch lower.
-ClickLabel *Cell(QWidget *vParent, const QString &vArray, int vIndex, int vPerRow, int vTop, const QString &vCaption,
-                 const QColor &vBackground, const QFont &vFont)
+template <typename LabelType>
+LabelType *Cell(QWidget *vParent, const QString &vArray, int vIndex, int vPerRow, int vTop, const QString &vCaption,
+                const QColor &vBackground, const QFont &vFont)
 {
     const int left = Layout::CellLeft + Layout::CellPitch * (vIndex % vPerRow);
     const int top = vTop + Layout::CellPitch * (vIndex / vPerRow);
-    auto *cell = Named(new ClickLabel(vCaption, vParent), Controls::Element(vArray, vIndex),
+    auto *cell = Named(new LabelType(vCaption, vParent), Controls::Element(vArray, vIndex),
                        Twips(left, top, Layout::CellWidth, Layout::CellHeight));
     cell->setTextFormat(Qt::PlainText);
     cell->setAlignment(Qt::AlignCenter);
@@ -65,7 +84,7 @@ ClickLabel *Cell(QWidget *vParent, const QString &vArray, int vIndex, int vPerRo
     palette.setColor(QPalette::Window, vBackground);
     palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledLetter);
     cell->setPalette(palette);
     return cell;
 }
@@ -93,6 +112,7 @@ QPushButton *Button(QWidget *vParent, const QString &vName, const QString &vCapt
 
 fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent), m_platform(vPlatform)
 {
+    BoardAccessibility::install();
     setObjectName(QStringLiteral("fScaffold"));
     setWindowTitle(QStringLiteral("Scaffold"));
     setWindowIcon(AppIcon());
@@ -106,6 +126,10 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     buildMenu();
     // The window keeps the board's size: nothing on it moves or stretches.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Owned by the window, and made its child after the board, so that it
+    // outlives the frames that use it.
+    m_cellFrameStyle->setParent(this);
+    announceBoard();
 }
 
 void fScaffold::buildBoard(QWidget *vClient)
@@ -113,6 +137,8 @@ void fScaffold::buildBoard(QWidget *vClient)
     using namespace Controls;
     // Each name is the control's contract with the game and the tests.
     auto *gallows = Frame(vClient, fScaffold1, GallowsCaption, Twips(360, 360, 3135, 4095));
+    // First, so that everything of the drawing is painted over it.
+    Named(new Backdrop(Sky, gallows), QStringLiteral("backdrop"), Twips(60, 360, 3015, 3675));
     Rectangle(gallows, sFootStand, Twips(120, 3480, 2655, 375), Gallows);
     Rectangle(gallows, sStand1, Twips(360, 600, 135, 2895), Gallows);
     Rectangle(gallows, sStand2, Twips(360, 480, 1215, 135), Gallows);
@@ -133,25 +159,43 @@ void fScaffold::buildBoard(QWidget *vClient)
     };
     for (QWidget *part : figure)
         part->hide();
+    for (int eye : {1, 2})
+        static_cast<FilledShape *>(figure[eye])->setEdge(EyeEdge);
+    m_figure = figure;
+    m_drawing = gallows;
+    m_drawing->setAccessibleDescription(GallowsCaption);
 
-    auto *meaning = Label(vClient, lMeaning, MeaningIdle, Twips(3960, 480, 2415, 1575));
-    meaning->setWordWrap(true);
-    meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label(vClient, lChances, ChancesCaption, Twips(3960, 2520, Layout::ChancesWidth, 255));
-    Label(vClient, lChances1, ChancesLeft(0), Twips(5880, 2520, 255, 255));
+    m_clue = Label<ClueLabel>(vClient, lMeaning, MeaningIdle, Twips(3960, 480, 2415, 1575));
+    m_clue->setWordWrap(true);
+    m_clue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_chances = Label(vClient, lChances, ChancesCaption, Twips(3960, 2520, Layout::ChancesWidth, 255));
+    m_chances1 = Label(vClient, lChances1, ChancesLeft(0), Twips(5880, 2520, 255, 255));
+    // The caption's font fills its label to the last pixel; the number keeps
+    // a space's width from the colon, as far as its own label allows.
+    const QFontMetrics captionMetrics(vClient->font());
+    const int room = m_chances1->width() - captionMetrics.horizontalAdvance(ChancesLeft(0));
+    m_chances1->setIndent(std::clamp(captionMetrics.horizontalAdvance(u' '), 0, std::max(room, 0)));
 
     const QFont cellFont = BoardFonts::cellFont(vClient->font());
+    m_cellFrameStyle = new CellFrameStyle(Layout::Px(Layout::CellTop));
     auto *letters = Frame(vClient, fLetters, LettersCaption, Twips(360, 4920, 3255, 855));
+    letters->setStyle(m_cellFrameStyle);
+    letters->setAccessibleName(LettersCaption);
     for (int i = 0; i < LetterCount; ++i) {
-        auto *cell = Cell(letters, lLetters, i, LettersPerRow, 240, LetterCaption(i), i == 0 ? Yellow : LightYellow,
-                          cellFont);
+        auto *cell = Cell<ClickLabel>(letters, lLetters, i, LettersPerRow, Layout::CellTop, LetterCaption(i),
+                                      i == 0 ? Yellow : LightYellow, cellFont);
         cell->setEnabled(false);
         connect(cell, &ClickLabel::clicked, this, [this, i] { lLetters_Click(qint16(i)); });
+        m_letters << cell;
     }
 
-    auto *word = Frame(vClient, Frame1, WordCaption, Twips(360, 6120, 3255, 735));
-    for (int i = 0; i < WordCellCount; ++i)
-        Cell(word, lWord, i, WordCellCount, 240, Unrevealed, LightYellow, cellFont)->hide();
+    m_word = Frame(vClient, Frame1, WordCaption, Twips(360, 6120, 3255, 735));
+    m_word->setStyle(m_cellFrameStyle);
+    m_word->setAccessibleDescription(WordCaption);
+    for (int i = 0; i < WordCellCount; ++i) {
+        m_wordCells << Cell<QLabel>(m_word, lWord, i, WordCellCount, Layout::CellTop, Unrevealed, LightYellow, cellFont);
+        m_wordCells.last()->hide();
+    }
 
     auto *start = Button(vClient, cStart, StartCaption, Twips(5520, 6000, 735, 375));
     auto *exit = Button(vClient, cExit, ExitCaption, Twips(5520, 6480, 735, 375));
@@ -185,13 +229,53 @@ void fScaffold::buildMenu()
     connect(exit, &QAction::triggered, this, &fScaffold::mExit_Click);
 }
 
+void fScaffold::keyPressEvent(QKeyEvent *vEvent)
+{
+    const int key = vEvent->key();
+    // Enter presses the focused button, as Space does; a button outside a
+    // dialog leaves Enter to its window.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && !vEvent->isAutoRepeat()) {
+            vEvent->accept();
+            button->click();
+            return;
+        }
+    }
+    // A letter typed with no modifier but Shift is a guess. Other keys go on
+    // to the menu's access keys and the rest of Qt.
+    if (key < Qt::Key_A || key > Qt::Key_Z || (vEvent->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(vEvent);
+        return;
+    }
+    vEvent->accept();
+    // A key held down guesses once.
+    if (vEvent->isAutoRepeat())
+        return;
+    // The letter's cell is the one that shows it; the cell itself refuses
+    // the guess while it is hidden or disabled.
+    const QString letter(QChar(u'A' + (key - Qt::Key_A)));
+    for (ClickLabel *cell : std::as_const(m_letters))
+        if (cell->text() == letter)
+            cell->click();
+}
+
 void fScaffold::guarded(const std::function<void()> &vHandler)
 {
-    if (m_ended)
+    // One handler at a time. A message box blocks the window's mouse and
+    // keyboard, but not a screen reader's press action, which is delivered
+    // from inside the box's event loop.
+    if (m_ended || m_running)
         return;
+    const QScopedValueRollback<bool> running(m_running, true);
+    // A handler that stops at a message box waits in the box's event loop,
+    // which runs this queued call: a screen reader hears how the guess left
+    // the board before the box is answered. The call at the end covers
+    // what follows.
+    QMetaObject::invokeMethod(this, &fScaffold::announceBoard, Qt::QueuedConnection);
     QString failure;
     try {
         vHandler();
+        announceBoard();
         return;
     } catch (const ProgramEnd &) {
         finish();
@@ -208,6 +292,37 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
     } catch (...) {
     }
     finish();
+}
+
+namespace {
+
+// Sets a name or description only when it changes: each setting tells a
+// screen reader, which speaks it.
+void Rename(QWidget *vWidget, const QString &vName)
+{
+    if (vWidget->accessibleName() != vName)
+        vWidget->setAccessibleName(vName);
+}
+
+} // namespace
+
+void fScaffold::announceBoard()
+{
+    Rename(m_chances, BoardAccessibility::chancesName(m_chances->text(), m_chances1->text()));
+    QStringList inPlay;
+    for (QLabel *cell : std::as_const(m_wordCells))
+        if (!cell->isHidden())
+            inPlay << cell->text();
+    Rename(m_word, BoardAccessibility::wordName(inPlay));
+    const auto shown = std::count_if(m_figure.cbegin(), m_figure.cend(), [](QWidget *vPart) { return !vPart->isHidden(); });
+    Rename(m_drawing, BoardAccessibility::figureName(int(shown)));
+
+    // A clue cut short is whole in its tooltip and its description.
+    const QString whole = m_clue->isCut() ? m_clue->text() : QString();
+    if (m_clue->toolTip() != whole) {
+        m_clue->setToolTip(whole);
+        m_clue->setAccessibleDescription(whole);
+    }
 }
 
 void fScaffold::finish()

@@ -6,6 +6,12 @@
 
 #include <functional>
 
+class CellFrameStyle;
+class ClickLabel;
+class ClueLabel;
+class QGroupBox;
+class QLabel;
+
 // The game's only window: the gallows and figure, the clue, the chances, the
 // letter and word cells, Start and Exit, and the menu. Every control carries
 // its name as objectName; the game reaches them through a QtBoard.
@@ -23,6 +29,10 @@ public:
     // reported a failure.
     bool hasEnded() const { return m_ended; }
 
+protected:
+    // Typing a letter A to Z plays the guess a click on its cell plays.
+    void keyPressEvent(QKeyEvent *vEvent) override;
+
 private slots:
     void cStart_Click();
     void lLetters_Click(qint16 Index);
@@ -38,9 +48,22 @@ private:
     // is reported in a message box that names it, and the program ends.
     void guarded(const std::function<void()> &vHandler);
     void finish();
+    // Brings what a screen reader reads of the board up to date with it, and
+    // tells the screen reader what changed.
+    void announceBoard();
 
     Platform &m_platform;
     bool m_ended = false;
+    bool m_running = false;
+    CellFrameStyle *m_cellFrameStyle = nullptr;
+    QList<ClickLabel *> m_letters;
+    QList<QLabel *> m_wordCells;
+    QList<QWidget *> m_figure;
+    QGroupBox *m_drawing = nullptr;
+    QGroupBox *m_word = nullptr;
+    ClueLabel *m_clue = nullptr;
+    QLabel *m_chances = nullptr;
+    QLabel *m_chances1 = nullptr;
     QString vWord;
     // Belongs to the letter-click handler; Start and OK on an end message set it to 0.
     int vMisses = 0;
