@@ -58,8 +58,8 @@ Result RunOnce(const std::vector<std::string> &vArgs)
     const auto begin = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen("/dev/null", "w", stderr);
+        if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
+            _exit(126);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         execv(args[0], args.data());
         _exit(127);
