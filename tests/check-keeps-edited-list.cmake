@@ -1,6 +1,7 @@
 # A rebuild keeps an edited word list beside the program, and puts the shipped
 # one back when it is missing. Edits BUILD_DIR/Vocabulary.txt, touches
-# TOUCH (a source of the program), rebuilds the program, and restores the list.
+# TOUCH (a library the program links, so that it is linked again without
+# compiling anything), rebuilds the program, and restores the list.
 set(list "${BUILD_DIR}/Vocabulary.txt")
 file(READ "${list}" original)
 
