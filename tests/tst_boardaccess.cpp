@@ -1,3 +1,4 @@
+#include "WindowUnderTest.h"
 #include "platform/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
@@ -25,40 +26,9 @@ public:
     static void initMain() { Headless(); }
 
 private:
-    struct Window
+    struct Window : WindowUnderTest
     {
-        FakePlatform platform;
-        fScaffold w{platform};
-
-        Window()
-        {
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            QApplication::setActiveWindow(&w);
-        }
-        template <typename T = QWidget>
-        T *get(const QString &vName)
-        {
-            T *widget = w.findChild<T *>(vName);
-            if (!widget)
-                qFatal("no control %s", qPrintable(vName));
-            return widget;
-        }
-        QLabel *letter(QChar vLetter)
-        {
-            return get<QLabel>(Controls::Element(Controls::lLetters, vLetter.unicode() - u'A'));
-        }
-        void start(const QByteArray &vEntry)
-        {
-            platform.writeWordList("1\n" + vEntry + "\n");
-            QTest::mouseClick(get<QPushButton>(Controls::cStart), Qt::LeftButton);
-        }
-        void click(QChar vLetter)
-        {
-            QLabel *cell = letter(vLetter);
-            QVERIFY2(cell->isVisible(), "clicked a hidden cell");
-            QTest::mouseClick(cell, Qt::LeftButton);
-        }
+        Window() { QApplication::setActiveWindow(&w); }
         // A key as the keyboard sends it: to the widget with the focus.
         void type(int vKey, Qt::KeyboardModifiers vModifiers = Qt::NoModifier, bool vAutoRepeat = false)
         {

@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/QtPlatform.h"
+#include "WindowUnderTest.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "window/ClickLabel.h"
@@ -25,38 +26,8 @@ public:
     static void initMain() { Headless(); }
 
 private:
-    struct Window
+    struct Window : WindowUnderTest
     {
-        FakePlatform platform;
-        fScaffold w{platform};
-
-        Window()
-        {
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-        }
-        template <typename T = QWidget>
-        T *get(const QString &vName)
-        {
-            T *widget = w.findChild<T *>(vName);
-            if (!widget)
-                qFatal("no control %s", qPrintable(vName));
-            return widget;
-        }
-        QLabel *letter(QChar vLetter) { return get<QLabel>(QStringLiteral("lLetters_%1").arg(vLetter.unicode() - u'A')); }
-        QLabel *word(int vIndex) { return get<QLabel>(QStringLiteral("lWord_%1").arg(vIndex)); }
-        // A click as a user makes it: only on a cell that can be seen.
-        void click(QChar vLetter)
-        {
-            QLabel *cell = letter(vLetter);
-            QVERIFY2(cell->isVisible(), "clicked a hidden cell");
-            QTest::mouseClick(cell, Qt::LeftButton);
-        }
-        void start(const QByteArray &vEntry)
-        {
-            platform.writeWordList("1\n" + vEntry + "\n");
-            QTest::mouseClick(get<QPushButton>("cStart"), Qt::LeftButton);
-        }
         QString shown()
         {
             QString text;
@@ -73,7 +44,6 @@ private:
                     parts << part;
             return parts;
         }
-        QString caption(const QString &vName) { return get<QLabel>(vName)->text(); }
     };
 
     static QRect twips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
