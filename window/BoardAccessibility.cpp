@@ -4,6 +4,7 @@
 #include "window/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
@@ -40,30 +41,55 @@ private:
     ClickLabel *cell() const { return static_cast<ClickLabel *>(widget()); }
 };
 
-// A part of the board read as one whole: its name says everything, and the
-// widgets inside it (the cells of the word, the pieces of the drawing) are
-// not read one by one.
+using NameOf = QString (*)(const QWidget *);
+
+// A part of the board read as one whole: its name, read off the board when
+// asked, says everything, and the widgets inside it (the cells of the word,
+// the pieces of the drawing) are not read one by one. Its caption is its
+// description.
 class WholeInterface : public QAccessibleWidget
 {
 public:
-    WholeInterface(QWidget *vWidget, QAccessible::Role vRole) : QAccessibleWidget(vWidget, vRole) { }
+    WholeInterface(QWidget *vWidget, QAccessible::Role vRole, NameOf vName, QString vDescription = QString())
+        : QAccessibleWidget(vWidget, vRole), m_name(vName), m_description(std::move(vDescription))
+    {
+    }
 
+    QString text(QAccessible::Text vText) const override
+    {
+        if (vText == QAccessible::Name)
+            return m_name(widget());
+        if (vText == QAccessible::Description && !m_description.isEmpty())
+            return m_description;
+        return QAccessibleWidget::text(vText);
+    }
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+private:
+    NameOf m_name;
+    QString m_description;
 };
 
 // A container that lists only the children a player can see, leaving out
-// those named in vLeftOut, whose content another control reads.
+// those named in vLeftOut, whose content another control reads. A non-empty
+// vName is its name.
 class ContainerInterface : public QAccessibleWidget
 {
 public:
-    ContainerInterface(QWidget *vWidget, QAccessible::Role vRole, QStringList vLeftOut = {})
-        : QAccessibleWidget(vWidget, vRole), m_leftOut(std::move(vLeftOut))
+    ContainerInterface(QWidget *vWidget, QAccessible::Role vRole, QStringList vLeftOut = {}, QString vName = {})
+        : QAccessibleWidget(vWidget, vRole), m_leftOut(std::move(vLeftOut)), m_name(std::move(vName))
     {
     }
 
+    QString text(QAccessible::Text vText) const override
+    {
+        if (vText == QAccessible::Name && !m_name.isEmpty())
+            return m_name;
+        return QAccessibleWidget::text(vText);
+    }
     int childCount() const override { return int(shown().size()); }
     QAccessibleInterface *child(int vIndex) const override
     {
@@ -89,6 +115,7 @@ private:
     }
 
     QStringList m_leftOut;
+    QString m_name;
 };
 
 QAccessibleInterface *Factory(const QString &vClass, QObject *vObject)
@@ -101,12 +128,16 @@ QAccessibleInterface *Factory(const QString &vClass, QObject *vObject)
         return new LetterCellInterface(static_cast<ClickLabel *>(widget));
     if (vClass == QLatin1String("BoardFrame")) {
         if (name == Controls::fScaffold1)
-            return new WholeInterface(widget, QAccessible::Graphic);
+            return new WholeInterface(widget, QAccessible::Graphic, BoardAccessibility::figureName,
+                                      Controls::GallowsCaption);
         if (name == Controls::Frame1)
-            return new WholeInterface(widget, QAccessible::StaticText);
+            return new WholeInterface(widget, QAccessible::StaticText, BoardAccessibility::wordName,
+                                      Controls::WordCaption);
         if (name == Controls::fLetters)
-            return new ContainerInterface(widget, QAccessible::Grouping);
+            return new ContainerInterface(widget, QAccessible::Grouping, {}, Controls::LettersCaption);
     }
+    if (vClass == QLatin1String("QLabel") && name == Controls::lChances)
+        return new WholeInterface(widget, QAccessible::StaticText, BoardAccessibility::chancesName);
     if (vClass == QLatin1String("QWidget") && name == QLatin1String("client"))
         return new ContainerInterface(widget, QAccessible::Client, {Controls::lChances1});
     return nullptr;
@@ -120,20 +151,34 @@ void BoardAccessibility::install()
     std::call_once(installed, [] { QAccessible::installFactory(Factory); });
 }
 
-QString BoardAccessibility::chancesName(const QString &vCaption, const QString &vChances)
+QString BoardAccessibility::chancesName(const QWidget *vChances)
 {
-    return vCaption + u' ' + vChances;
+    // The caption and, beside it, the number.
+    const auto *caption = qobject_cast<const QLabel *>(vChances);
+    const auto *number = vChances->parentWidget()->findChild<const QLabel *>(Controls::lChances1);
+    return caption->text() + u' ' + (number ? number->text() : QString());
 }
 
-QString BoardAccessibility::wordName(const QStringList &vCellsInPlay)
+QString BoardAccessibility::wordName(const QWidget *vWordRow)
 {
-    if (vCellsInPlay.isEmpty())
+    QStringList inPlay;
+    for (int i = 0; i < Controls::WordCellCount; ++i) {
+        const auto *cell = vWordRow->findChild<const QLabel *>(Controls::Element(Controls::lWord, i));
+        if (cell && !cell->isHidden())
+            inPlay << cell->text();
+    }
+    if (inPlay.isEmpty())
         return QStringLiteral("No word yet");
-    const qsizetype count = vCellsInPlay.size();
-    return vCellsInPlay.join(u' ') + QStringLiteral(", %1 letter%2").arg(count).arg(count == 1 ? "" : "s");
+    const qsizetype count = inPlay.size();
+    return inPlay.join(u' ') + QStringLiteral(", %1 letter%2").arg(count).arg(count == 1 ? "" : "s");
 }
 
-QString BoardAccessibility::figureName(int vPartsShown)
+QString BoardAccessibility::figureName(const QWidget *vDrawing)
 {
-    return QStringLiteral("%1 of %2 parts of the figure").arg(vPartsShown).arg(Controls::ChanceCount);
+    int shown = 0;
+    for (const QString &part : Controls::FigureParts) {
+        const auto *widget = vDrawing->findChild<const QWidget *>(part);
+        shown += widget && !widget->isHidden();
+    }
+    return QStringLiteral("%1 of %2 parts of the figure").arg(shown).arg(Controls::ChanceCount);
 }

@@ -11,17 +11,19 @@ class QWidget;
 // - the word cells read as one line (the frame Frame1), the drawing as one
 //   image (the frame fScaffold1), and the chances as one phrase (lChances,
 //   with lChances1 left out);
-// - the window keeps those names up to date with setAccessibleName, which
-//   tells a screen reader of each change.
+// - those names are read off the board whenever a screen reader asks, and
+//   the window tells a screen reader when one of them changes.
 namespace BoardAccessibility {
 
 // Installs the board's accessible interfaces; once per program, however
 // often it is called.
 void install();
 
-// What a screen reader hears for each part of the board.
-QString chancesName(const QString &vCaption, const QString &vChances);
-QString wordName(const QStringList &vCellsInPlay);
-QString figureName(int vPartsShown);
+// What a screen reader hears for the parts of the board read as one: the
+// drawing (fScaffold1), the word row (Frame1) and the chances (lChances),
+// from what they show now.
+QString figureName(const QWidget *vDrawing);
+QString wordName(const QWidget *vWordRow);
+QString chancesName(const QWidget *vChances);
 
 } // namespace BoardAccessibility

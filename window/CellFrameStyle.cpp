@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <algorithm>
+
 // Styles draw a second, lighter line just inside the border line: both stay
 // clear of the cells' top row.
 CellFrameStyle::CellFrameStyle(int vCellTop) : m_lineLimit(vCellTop - 3) { }
@@ -12,24 +14,25 @@ int CellFrameStyle::baseLineRow(const QStyleOption &vOption, const QWidget *vWid
 {
     // Styles place the line by rules of their own (the caption's height, the
     // size of a check box), so the line is found where the style draws it:
-    // once per caption font and frame size, off screen.
-    const QPair<int, QSize> key(vOption.fontMetrics.height(), vOption.rect.size());
+    // once per caption font, off screen, on a small frame of the same kind.
+    // How far below its top a style draws the line does not hang on the
+    // frame's size, and a small frame is quick to draw and to search.
+    const int key = vOption.fontMetrics.height();
     const auto found = m_lineRows.constFind(key);
     if (found != m_lineRows.cend())
         return *found;
-    QImage image(vOption.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    QStyleOption small(vOption);
+    small.rect = QRect(QPoint(0, 0), vOption.rect.size().boundedTo(QSize(32, 32)));
+    QImage image(small.rect.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.translate(-vOption.rect.topLeft());
-        QProxyStyle::drawPrimitive(PE_FrameGroupBox, &vOption, &painter, vWidget);
+        QProxyStyle::drawPrimitive(PE_FrameGroupBox, &small, &painter, vWidget);
     }
     int row = 0;
     const auto painted = [&](int vRow) {
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, vRow)) != 0)
-                return true;
-        return false;
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(vRow));
+        return std::any_of(pixels, pixels + image.width(), [](QRgb vPixel) { return qAlpha(vPixel) != 0; });
     };
     while (row < image.height() && !painted(row))
         ++row;

@@ -22,5 +22,5 @@ private:
     int baseLineRow(const QStyleOption &vOption, const QWidget *vWidget) const;
 
     int m_lineLimit;
-    mutable QHash<QPair<int, QSize>, int> m_lineRows;
+    mutable QHash<int, int> m_lineRows; // by the caption font's height
 };

@@ -13,6 +13,7 @@
 #include "window/Layout.h"
 #include "window/Shapes.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <iterator>
 
 using Layout::Point;
 using Layout::Twips;
@@ -53,9 +55,12 @@ T *Named(T *vWidget, const QString &vName, const QRect &vGeometry)
 template <typename LabelType = QLabel>
 LabelType *Label(QWidget *vParent, const QString &vName, const QString &vCaption, const QRect &vGeometry)
 {
-    auto *label = Named(new LabelType(vCaption, vParent), vName, vGeometry);
+    // Named before it has a text: a label's accessible interface is made at
+    // its first change, and the board's interfaces go by the name.
+    auto *label = Named(new LabelType(vParent), vName, vGeometry);
     // Word lists are plain text: a "<" in a clue must not start markup.
     label->setTextFormat(Qt::PlainText);
+    label->setText(vCaption);
     return label;
 }
 
@@ -129,7 +134,10 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     // Owned by the window, and made its child after the board, so that it
     // outlives the frames that use it.
     m_cellFrameStyle->setParent(this);
-    announceBoard();
+    // The names as the board starts; nothing has changed yet to announce.
+    m_announced[0] = BoardAccessibility::figureName(m_drawing);
+    m_announced[1] = BoardAccessibility::wordName(m_word);
+    m_announced[2] = BoardAccessibility::chancesName(m_chances);
 }
 
 void fScaffold::buildBoard(QWidget *vClient)
@@ -161,26 +169,23 @@ void fScaffold::buildBoard(QWidget *vClient)
         part->hide();
     for (int eye : {1, 2})
         static_cast<FilledShape *>(figure[eye])->setEdge(EyeEdge);
-    m_figure = figure;
     m_drawing = gallows;
-    m_drawing->setAccessibleDescription(GallowsCaption);
 
     m_clue = Label<ClueLabel>(vClient, lMeaning, MeaningIdle, Twips(3960, 480, 2415, 1575));
     m_clue->setWordWrap(true);
     m_clue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_chances = Label(vClient, lChances, ChancesCaption, Twips(3960, 2520, Layout::ChancesWidth, 255));
-    m_chances1 = Label(vClient, lChances1, ChancesLeft(0), Twips(5880, 2520, 255, 255));
+    QLabel *chances1 = Label(vClient, lChances1, ChancesLeft(0), Twips(5880, 2520, 255, 255));
     // The caption's font fills its label to the last pixel; the number keeps
     // a space's width from the colon, as far as its own label allows.
     const QFontMetrics captionMetrics(vClient->font());
-    const int room = m_chances1->width() - captionMetrics.horizontalAdvance(ChancesLeft(0));
-    m_chances1->setIndent(std::clamp(captionMetrics.horizontalAdvance(u' '), 0, std::max(room, 0)));
+    const int room = chances1->width() - captionMetrics.horizontalAdvance(ChancesLeft(0));
+    chances1->setIndent(std::clamp(captionMetrics.horizontalAdvance(u' '), 0, std::max(room, 0)));
 
     const QFont cellFont = BoardFonts::cellFont(vClient->font());
     m_cellFrameStyle = new CellFrameStyle(Layout::Px(Layout::CellTop));
     auto *letters = Frame(vClient, fLetters, LettersCaption, Twips(360, 4920, 3255, 855));
     letters->setStyle(m_cellFrameStyle);
-    letters->setAccessibleName(LettersCaption);
     for (int i = 0; i < LetterCount; ++i) {
         auto *cell = Cell<ClickLabel>(letters, lLetters, i, LettersPerRow, Layout::CellTop, LetterCaption(i),
                                       i == 0 ? Yellow : LightYellow, cellFont);
@@ -191,11 +196,8 @@ void fScaffold::buildBoard(QWidget *vClient)
 
     m_word = Frame(vClient, Frame1, WordCaption, Twips(360, 6120, 3255, 735));
     m_word->setStyle(m_cellFrameStyle);
-    m_word->setAccessibleDescription(WordCaption);
-    for (int i = 0; i < WordCellCount; ++i) {
-        m_wordCells << Cell<QLabel>(m_word, lWord, i, WordCellCount, Layout::CellTop, Unrevealed, LightYellow, cellFont);
-        m_wordCells.last()->hide();
-    }
+    for (int i = 0; i < WordCellCount; ++i)
+        Cell<QLabel>(m_word, lWord, i, WordCellCount, Layout::CellTop, Unrevealed, LightYellow, cellFont)->hide();
 
     auto *start = Button(vClient, cStart, StartCaption, Twips(5520, 6000, 735, 375));
     auto *exit = Button(vClient, cExit, ExitCaption, Twips(5520, 6480, 735, 375));
@@ -294,34 +296,27 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
     finish();
 }
 
-namespace {
-
-// Sets a name or description only when it changes: each setting tells a
-// screen reader, which speaks it.
-void Rename(QWidget *vWidget, const QString &vName)
-{
-    if (vWidget->accessibleName() != vName)
-        vWidget->setAccessibleName(vName);
-}
-
-} // namespace
-
 void fScaffold::announceBoard()
 {
-    Rename(m_chances, BoardAccessibility::chancesName(m_chances->text(), m_chances1->text()));
-    QStringList inPlay;
-    for (QLabel *cell : std::as_const(m_wordCells))
-        if (!cell->isHidden())
-            inPlay << cell->text();
-    Rename(m_word, BoardAccessibility::wordName(inPlay));
-    const auto shown = std::count_if(m_figure.cbegin(), m_figure.cend(), [](QWidget *vPart) { return !vPart->isHidden(); });
-    Rename(m_drawing, BoardAccessibility::figureName(int(shown)));
-
     // A clue cut short is whole in its tooltip and its description.
     const QString whole = m_clue->isCut() ? m_clue->text() : QString();
     if (m_clue->toolTip() != whole) {
         m_clue->setToolTip(whole);
         m_clue->setAccessibleDescription(whole);
+    }
+
+    // A screen reader reads the names of the drawing, the word row and the
+    // chances off the board; it is told of each that changed since it was
+    // last told.
+    const QString names[] = {BoardAccessibility::figureName(m_drawing), BoardAccessibility::wordName(m_word),
+                             BoardAccessibility::chancesName(m_chances)};
+    QWidget *const named[] = {m_drawing, m_word, m_chances};
+    for (size_t i = 0; i < std::size(names); ++i) {
+        if (m_announced[i] == names[i])
+            continue;
+        m_announced[i] = names[i];
+        QAccessibleEvent changed(named[i], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 

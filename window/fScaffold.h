@@ -48,8 +48,8 @@ private:
     // is reported in a message box that names it, and the program ends.
     void guarded(const std::function<void()> &vHandler);
     void finish();
-    // Brings what a screen reader reads of the board up to date with it, and
-    // tells the screen reader what changed.
+    // Tells a screen reader which names on the board changed, and keeps the
+    // clue's tooltip whole.
     void announceBoard();
 
     Platform &m_platform;
@@ -57,13 +57,13 @@ private:
     bool m_running = false;
     CellFrameStyle *m_cellFrameStyle = nullptr;
     QList<ClickLabel *> m_letters;
-    QList<QLabel *> m_wordCells;
-    QList<QWidget *> m_figure;
     QGroupBox *m_drawing = nullptr;
     QGroupBox *m_word = nullptr;
     ClueLabel *m_clue = nullptr;
     QLabel *m_chances = nullptr;
-    QLabel *m_chances1 = nullptr;
+    // The names of the drawing, the word row and the chances a screen reader
+    // was last told of.
+    QString m_announced[3];
     QString vWord;
     // Belongs to the letter-click handler; Start and OK on an end message set it to 0.
     int vMisses = 0;
