@@ -3,7 +3,7 @@
 //   bench_memory games N   plays N whole games through the real window
 //                          (Start, then letters A to Z until the end message,
 //                          answered OK) and prints the resident memory after
-//                          the first game and after the last, as a table row,
+//                          the first game, the hundredth and the last, as table rows,
 //                          and the heap in use for information.
 //   bench_memory draw N R  writes a list of N entries, then draws its last
 //                          entry R times; bench_process runs it and reads the
@@ -108,16 +108,24 @@ int Games(int argc, char **argv, int vGames)
             marks.push_back({game, ResidentKilobytes(), HeapKilobytes()});
     }
 
-    const Mark &first = marks.front();
     const Mark &last = marks.back();
-    std::printf("\nMemory after %d games against after the first game:\n", vGames);
+    std::printf("\nMemory after %d games against after the first game and the hundredth:\n", vGames);
     for (const Mark &mark : marks)
         std::printf("  after game %4d: resident %.0f KiB, heap in use %.0f KiB\n", mark.game, mark.resident, mark.heap);
     char figure[96];
     char value[48];
-    std::snprintf(figure, sizeof figure, "resident memory after %d games", vGames);
-    std::snprintf(value, sizeof value, "%s (%+.0f KiB)", Kilobytes(last.resident).c_str(), last.resident - first.resident);
-    Row(figure, value, Kilobytes(first.resident) + " after 1", last.resident / first.resident, 1.0);
+    // Qt's caches (glyphs, text layout, accessibility) fill in the first
+    // games: some 150 KiB, which by itself is half a percent. What a leak
+    // would show is growth after that, so the goal counts from game 100 on;
+    // the growth from game 1 is shown for information.
+    for (size_t i = 0; i + 1 < marks.size(); ++i) {
+        const Mark &from = marks[i];
+        std::snprintf(figure, sizeof figure, "resident memory, game %d to %d", from.game, last.game);
+        std::snprintf(value, sizeof value, "%s (%+.0f KiB)", Kilobytes(last.resident).c_str(),
+                      last.resident - from.resident);
+        Row(figure, value, Kilobytes(from.resident) + " after " + std::to_string(from.game),
+            last.resident / from.resident, from.game == 1 ? 0.0 : 1.0);
+    }
     // The heap in use is the finer measure; Qt's caches (glyphs, text layout)
     // fill in the first games, so it is shown from game 1 and from game 100.
     for (size_t i = 0; i + 1 < marks.size(); ++i) {
