@@ -9,7 +9,8 @@
 // Each program runs RUNS times, the programs taking turns, after a few
 // runs that are not counted (they warm the file cache and the font cache).
 // The time is the wall time from fork to the child's end, which comes right
-// after the first paint, so it includes the program's exit; the processor
+// after the first paint (the child ends there at once, without tearing its
+// window down); the processor
 // time (user and system) and the peak memory (maximum resident set) are the
 // child's, from wait4. All figures are medians. Run it inside a D-Bus session
 // of its own (dbus-run-session), so that no child starts a bus while timed.
