@@ -5,6 +5,7 @@
 
 #include "game/GameHandlers.h"
 #include "game/WordListCheck.h"
+#include "game/WordList.h"
 #include "game/cScaffold.h"
 #include "testsupport/FakeBoard.h"
 #include "testsupport/FakePlatform.h"
@@ -64,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             __builtin_trap();
         return 0;
     }
-    const size_t length = size_t(cScaffold::Characters(vWord).size());
+    const size_t length = size_t(WordList::Cells(vWord).size());
     if (vWord.isEmpty() || length > size_t(Controls::WordCellCount))
         __builtin_trap();
     for (int i = 0; i < clicks; ++i) {

@@ -91,17 +91,17 @@ void cScaffold::InitialEnable()
 void cScaffold::Operation(const QString &vName, QString &vMeaning)
 {
     if (!vMeaning.isEmpty()) {
-        const qsizetype first = Characters(vMeaning.left(2)).first().size();
+        const qsizetype first = WordList::Cells(vMeaning.left(2)).first().size();
         vMeaning = vMeaning.left(first).toUpper() + vMeaning.mid(first);
     }
     m_board.control(Controls::lMeaning).setCaption(Controls::MeaningClue + vMeaning);
 
     // Characters no letter cell can reveal (a blank, a hyphen, an accented
     // letter) are shown from the start, so that the word can still be won.
-    const QStringList characters = Characters(vName);
+    const QStringList characters = WordList::Cells(vName);
     for (int i = 0; i < characters.size(); ++i) {
         BoardControl &cell = m_board.lWord(i);
-        if (!IsGuessable(characters.at(i)))
+        if (!WordList::IsGuessable(characters.at(i)))
             cell.setCaption(characters.at(i));
         cell.setVisible(true);
     }
@@ -113,7 +113,7 @@ bool cScaffold::PrintLetters(const QString &vName, qint16 vIndex)
     // the word in capitals whatever the word's own case.
     const QString letter = m_board.lLetters(vIndex).caption();
     const QString lower = letter.toLower();
-    const QStringList characters = Characters(vName);
+    const QStringList characters = WordList::Cells(vName);
     bool found = false;
     for (int i = 0; i < characters.size(); ++i) {
         if (characters.at(i).toLower() == lower) {
@@ -140,7 +140,7 @@ void cScaffold::ClearLetter(qint16 vIndex)
 QString cScaffold::FindWord(const QString &vName)
 {
     QString spelled;
-    const qsizetype length = Characters(vName).size();
+    const qsizetype length = WordList::Cells(vName).size();
     for (int i = 0; i < length; ++i)
         spelled += m_board.lWord(i).caption();
     return spelled;
@@ -162,14 +162,4 @@ void cScaffold::StartAgain()
     for (const QString &part : Controls::FigureParts)
         m_board.control(part).setVisible(false);
     m_board.control(Controls::lChances1).setCaption(Controls::ChancesLeft(0));
-}
-
-QStringList cScaffold::Characters(const QString &vText)
-{
-    return WordList::Cells(vText);
-}
-
-bool cScaffold::IsGuessable(const QString &vCharacter)
-{
-    return WordList::IsGuessable(vCharacter);
 }

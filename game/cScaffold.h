@@ -37,12 +37,6 @@ public:
     QString FindWord(const QString &vName);
     void StartAgain();
 
-    // The word's characters one by one as the player sees them: a letter with
-    // its accents, or a character outside the Basic Multilingual Plane, is one.
-    static QStringList Characters(const QString &vText);
-    // True when some letter cell A to Z can reveal the character.
-    static bool IsGuessable(const QString &vCharacter);
-
 private:
     struct Line
     {

@@ -1,4 +1,5 @@
-#include "game/cScaffold.h"
+#include "game/WordList.h"
+#include "platform/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "window/fScaffold.h"
@@ -84,13 +85,13 @@ private slots:
             QVERIFY2(chances->text() == Controls::ChancesLeft(w.misses()), qPrintable(where));
             for (int index : guessed)
                 QVERIFY2(!letters[index]->isVisible() && !letters[index]->isEnabled(), qPrintable(where));
-            const QStringList word = cScaffold::Characters(w.word());
+            const QStringList word = WordList::Cells(w.word());
             for (int i = 0; i < Controls::WordCellCount; ++i) {
                 if (!cells[i]->isVisible())
                     continue;
                 QVERIFY2(i < word.size(), qPrintable(where));
                 const QString caption = cells[i]->text();
-                const bool guessable = cScaffold::IsGuessable(word[i]);
+                const bool guessable = WordList::IsGuessable(word[i]);
                 QVERIFY2(guessable ? (caption == "_" || caption == word[i].toUpper()) : caption == word[i], qPrintable(where));
                 if (guessable)
                     QVERIFY2((caption != "_") == guessed.contains(word[i].toUpper().at(0).unicode() - u'A'), qPrintable(where));
