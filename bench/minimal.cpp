@@ -40,7 +40,6 @@ QGroupBox *Frame(QWidget *vParent, const QString &vTitle, const QRect &vGeometry
 int main(int argc, char *argv[])
 {
     using namespace Controls;
-    using Layout::Twips;
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("minimal"));
@@ -56,22 +55,20 @@ int main(int argc, char *argv[])
     captionFont.setPixelSize(10);
     client->setFont(captionFont);
     window.setCentralWidget(client);
-    Frame(client, GallowsCaption, Twips(360, 360, 3135, 4095));
-    Caption(client, MeaningIdle, Twips(3960, 480, 2415, 1575))->setWordWrap(true);
-    Caption(client, ChancesCaption, Twips(3960, 2520, 1935, 255));
-    Caption(client, ChancesLeft(0), Twips(5880, 2520, 255, 255));
-    QGroupBox *letters = Frame(client, LettersCaption, Twips(360, 4920, 3255, 855));
-    QGroupBox *word = Frame(client, WordCaption, Twips(360, 6120, 3255, 735));
-    (new QPushButton(StartCaption, client))->setGeometry(Twips(5520, 6000, 735, 375));
-    (new QPushButton(ExitCaption, client))->setGeometry(Twips(5520, 6480, 735, 375));
+    using Layout::PlaceOf;
+    Frame(client, GallowsCaption, PlaceOf(fScaffold1));
+    Caption(client, MeaningIdle, PlaceOf(lMeaning))->setWordWrap(true);
+    Caption(client, ChancesCaption, PlaceOf(lChances));
+    Caption(client, ChancesLeft(0), PlaceOf(lChances1));
+    QGroupBox *letters = Frame(client, LettersCaption, PlaceOf(fLetters));
+    QGroupBox *word = Frame(client, WordCaption, PlaceOf(Frame1));
+    (new QPushButton(StartCaption, client))->setGeometry(PlaceOf(cStart));
+    (new QPushButton(ExitCaption, client))->setGeometry(PlaceOf(cExit));
 
     QFont cellFont = client->font();
     cellFont.setBold(true);
     cellFont.setPixelSize(8);
-    const auto cell = [](int vIndex, int vPerRow) {
-        return Twips(Layout::CellLeft + Layout::CellPitch * (vIndex % vPerRow),
-                     240 + Layout::CellPitch * (vIndex / vPerRow), Layout::CellWidth, Layout::CellHeight);
-    };
+    const auto cell = Layout::CellRect;
     for (int i = 0; i < LetterCount; ++i)
         Caption(letters, LetterCaption(i), cell(i, LettersPerRow))->setFont(cellFont);
     for (int i = 0; i < WordCellCount; ++i) {

@@ -4,7 +4,9 @@
 #include "window/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QStringList>
 #include <QWidget>
 
@@ -118,15 +120,18 @@ private:
     QString m_name;
 };
 
-QAccessibleInterface *Factory(const QString &vClass, QObject *vObject)
+// Chooses the board's interfaces by the widget's type and its name on the
+// board. Qt asks once for each class from the widget's own up to QObject, and
+// this factory is asked before Qt's own, so the first answer holds.
+QAccessibleInterface *Factory(const QString &, QObject *vObject)
 {
     auto *widget = qobject_cast<QWidget *>(vObject);
     if (!widget)
         return nullptr;
     const QString name = widget->objectName();
-    if (vClass == QLatin1String("ClickLabel"))
-        return new LetterCellInterface(static_cast<ClickLabel *>(widget));
-    if (vClass == QLatin1String("BoardFrame")) {
+    if (auto *cell = qobject_cast<ClickLabel *>(widget))
+        return new LetterCellInterface(cell);
+    if (qobject_cast<QGroupBox *>(widget)) {
         if (name == Controls::fScaffold1)
             return new WholeInterface(widget, QAccessible::Graphic, BoardAccessibility::figureName,
                                       Controls::GallowsCaption);
@@ -135,10 +140,15 @@ QAccessibleInterface *Factory(const QString &vClass, QObject *vObject)
                                       Controls::WordCaption);
         if (name == Controls::fLetters)
             return new ContainerInterface(widget, QAccessible::Grouping, {}, Controls::LettersCaption);
+        return nullptr;
     }
-    if (vClass == QLatin1String("QLabel") && name == Controls::lChances)
-        return new WholeInterface(widget, QAccessible::StaticText, BoardAccessibility::chancesName);
-    if (vClass == QLatin1String("QWidget") && name == QLatin1String("client"))
+    if (qobject_cast<QLabel *>(widget))
+        return name == Controls::lChances
+                ? new WholeInterface(widget, QAccessible::StaticText, BoardAccessibility::chancesName)
+                : nullptr;
+    // The main window's client area, which holds the board.
+    auto *window = qobject_cast<QMainWindow *>(widget->parentWidget());
+    if (window && window->centralWidget() == widget && widget->metaObject() == &QWidget::staticMetaObject)
         return new ContainerInterface(widget, QAccessible::Client, {Controls::lChances1});
     return nullptr;
 }

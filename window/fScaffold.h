@@ -5,12 +5,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
-class CellFrameStyle;
+class BoardAnnouncer;
 class ClickLabel;
-class ClueLabel;
-class QGroupBox;
-class QLabel;
 
 // The game's only window: the gallows and figure, the clue, the chances, the
 // letter and word cells, Start and Exit, and the menu. Every control carries
@@ -20,6 +18,7 @@ class fScaffold : public QMainWindow
     Q_OBJECT
 public:
     explicit fScaffold(Platform &vPlatform, QWidget *vParent = nullptr);
+    ~fScaffold() override;
 
     // The word of the current game, as written in the word list.
     const QString &word() const { return vWord; }
@@ -42,7 +41,6 @@ private slots:
     void mExit_Click();
 
 private:
-    void buildBoard(QWidget *vClient);
     void buildMenu();
     // Runs one handler. A program end leaves through here; any other failure
     // is reported in a message box that names it, and the program ends.
@@ -55,15 +53,11 @@ private:
     Platform &m_platform;
     bool m_ended = false;
     bool m_running = false;
-    CellFrameStyle *m_cellFrameStyle = nullptr;
     QList<ClickLabel *> m_letters;
-    QGroupBox *m_drawing = nullptr;
-    QGroupBox *m_word = nullptr;
-    ClueLabel *m_clue = nullptr;
-    QLabel *m_chances = nullptr;
-    // The names of the drawing, the word row and the chances a screen reader
-    // was last told of.
-    QString m_announced[3];
+    std::unique_ptr<BoardAnnouncer> m_announcer;
+    // The game's two variables keep the names the game's rules give them
+    // (vWord, vMisses), as the handlers in game/ do, so that the window and
+    // the rules read alike.
     QString vWord;
     // Belongs to the letter-click handler; Start and OK on an end message set it to 0.
     int vMisses = 0;
