@@ -1,4 +1,4 @@
-// The draw (cScaffold::DrawEntry: a random entry line, split and checked) against the
+// The draw (RetrieveString and RetrieveNameMeaning: a random entry line, split and checked) against the
 // floor of reading the same file's lines up to the drawn entry with a QFile
 // and readLine, on generated lists of 10, 1,000 and 32,767 entries. A fixed
 // random value makes both read the same number of lines: the last entry (the
@@ -82,8 +82,10 @@ int main(int argc, char **argv)
         const int entry = EntryOf(c);
         const QString expected = QString::fromStdString(EntryLine(entry));
         platform->nextRandom = [random = c.random] { return random; };
-        const DrawnEntry drawn = cScaffold(board, *platform).DrawEntry();
-        if (drawn.word + u'=' + drawn.meaning != expected || ReadUpTo(path, entry) != expected) {
+        cScaffold check(board, *platform);
+        QString word, meaning;
+        check.RetrieveNameMeaning(check.RetrieveString(), word, meaning);
+        if (word + u'=' + meaning != expected || ReadUpTo(path, entry) != expected) {
             std::fprintf(stderr, "bench_draw: the draw and the floor do not reach entry %d of %d\n", entry, c.entries);
             return 1;
         }
@@ -93,8 +95,10 @@ int main(int argc, char **argv)
             p->nextRandom = [random] { return random; };
             cScaffold ops(board, *p);
             for (auto _ : state) {
-                DrawnEntry entry = ops.DrawEntry();
-                benchmark::DoNotOptimize(entry);
+                QString word, meaning;
+                ops.RetrieveNameMeaning(ops.RetrieveString(), word, meaning);
+                benchmark::DoNotOptimize(word);
+                benchmark::DoNotOptimize(meaning);
             }
         });
         benchmark::RegisterBenchmark(Name("floor", c).c_str(), [path, entry](benchmark::State &state) {

@@ -149,7 +149,9 @@ int Draws(int vEntries, int vDraws)
     cScaffold ops(board, platform);
     const QString expected = QString::fromStdString(EntryWord(vEntries));
     for (int i = 0; i < vDraws; ++i) {
-        if (ops.DrawEntry().word != expected)
+        QString word, meaning;
+        ops.RetrieveNameMeaning(ops.RetrieveString(), word, meaning);
+        if (word != expected)
             return 1;
     }
     return 0;

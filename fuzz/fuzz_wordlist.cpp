@@ -44,7 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bool refused = false;
     int line = 0;
     try {
-        line = cScaffold(board, platform).DrawEntry().line;
+        cScaffold ops(board, platform);
+        const WordList::EntryLine drawn = ops.RetrieveString();
+        QString word, meaning;
+        ops.RetrieveNameMeaning(drawn, word, meaning);
+        line = drawn.number;
     } catch (const WordListError &e) {
         refused = true;
         line = e.line;

@@ -1,9 +1,30 @@
 #include "game/GameHandlers.h"
 
-#include "game/WordListError.h"
+#include "game/WordList.h"
 #include "game/cScaffold.h"
 
+#include <QDir>
+#include <QStringList>
+
 namespace {
+
+// What Start tells the player of a list that cannot give an entry: what is
+// wrong, the file, the line and what it holds, how to mend it, and where to
+// see every problem of the list at once.
+QString StartRefused(const WordListError &vError, const QString &vPath)
+{
+    QStringList lines{vError.problem};
+    if (!vPath.isEmpty())
+        lines << QStringLiteral("File: ") + QDir::toNativeSeparators(vPath);
+    if (vError.line > 0)
+        lines << (vError.found.isNull() ? QStringLiteral("Line %1").arg(vError.line)
+                                        : QStringLiteral("Line %1: \"").arg(vError.line)
+                                                  + WordList::Readable(vError.found) + u'"');
+    lines << vError.hint << QStringLiteral("Mend the file, then press Start again.")
+          << QStringLiteral("To see every problem of the list at once, run scaffold-check, which lies beside "
+                            "the program.");
+    return lines.join(QChar(u'\r'));
+}
 
 // Ends a game: a message that names the word, then OK clears the board for
 // the next game and Cancel ends the program at once.
@@ -22,21 +43,20 @@ void EndGame(cScaffold &vOps, Platform &vPlatform, const QString &vFirstLine, co
 void game::cStart_Click(Board &vBoard, Platform &vPlatform, QString &vWord, int &vMisses)
 {
     cScaffold ops(vBoard, vPlatform);
-    DrawnEntry entry;
+    QString meaning;
     // The entry is drawn and checked before anything changes, so a bad word
     // list leaves the board, and any game in progress, exactly as they were.
     try {
-        entry = ops.DrawEntry();
+        ops.RetrieveNameMeaning(ops.RetrieveString(), vWord, meaning);
     } catch (const WordListError &e) {
-        vPlatform.messageBox(e.message(ops.WordListPath()), Platform::Buttons::Ok, QStringLiteral("Scaffold"));
+        vPlatform.messageBox(StartRefused(e, ops.WordListPath()), Platform::Buttons::Ok, QStringLiteral("Scaffold"));
         return;
     }
     // Start always begins a clean game, also in the middle of one.
     vMisses = 0;
     ops.StartAgain();
     ops.InitialEnable();
-    vWord = entry.word;
-    ops.Operation(vWord, entry.meaning);
+    ops.Operation(vWord, meaning);
 }
 
 void game::lLetters_Click(Board &vBoard, Platform &vPlatform, const QString &vWord, int &vMisses, qint16 Index)

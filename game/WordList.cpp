@@ -186,9 +186,9 @@ void WordList::Split(const QString &vLine, QString &vWord, QString &vMeaning)
     vMeaning = vLine.mid(first + 1, second < 0 ? -1 : second - first - 1).trimmed();
 }
 
-DrawnEntry WordList::CheckEntry(const QString &vLine, int vNumber)
+ListEntry WordList::CheckEntry(const QString &vLine, int vNumber)
 {
-    DrawnEntry entry;
+    ListEntry entry;
     entry.line = vNumber;
     const auto problem = [&](const QString &vProblem, const QString &vHint) {
         return WordListError(vProblem, vHint, vNumber, vLine);
@@ -229,7 +229,7 @@ DrawnEntry WordList::CheckEntry(const QString &vLine, int vNumber)
     return entry;
 }
 
-QStringList WordList::Warnings(const DrawnEntry &vEntry)
+QStringList WordList::Warnings(const ListEntry &vEntry)
 {
     QStringList warnings;
     if (vEntry.meaning.isEmpty())

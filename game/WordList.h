@@ -8,10 +8,11 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
-// An entry line split and checked: its word, its meaning as the clue shows
-// it, and the line of the file it stands on.
-struct DrawnEntry
+// An entry of the list split and checked: its word, its meaning as the clue
+// shows it, and the line of the file it stands on.
+struct ListEntry
 {
     QString word;
     QString meaning;
@@ -32,6 +33,15 @@ using Opener = std::function<std::unique_ptr<TextInput>(const QString &vPath, QS
 QString PathIn(const QString &vFolder);
 // Throws the error for a program folder that could not be determined.
 [[noreturn]] void ThrowFolderUnknown();
+
+// A line of the list as read, with its 1-based number in the file; 0 for a
+// line given by other means than reading the file.
+struct EntryLine
+{
+    EntryLine(QString vText, int vNumber = 0) : text(std::move(vText)), number(vNumber) { }
+    QString text;
+    int number;
+};
 
 std::unique_ptr<TextInput> Open(const Opener &vOpen, const QString &vPath);
 
@@ -57,9 +67,9 @@ WordListError CountBeyondEnd(const CountLine &vCount, int vPresent);
 // is no "=".
 void Split(const QString &vLine, QString &vWord, QString &vMeaning);
 // Splits entry line vNumber and checks that its word can be played.
-DrawnEntry CheckEntry(const QString &vLine, int vNumber);
+ListEntry CheckEntry(const QString &vLine, int vNumber);
 // What is almost surely a mistake in an entry that can be played.
-QStringList Warnings(const DrawnEntry &vEntry);
+QStringList Warnings(const ListEntry &vEntry);
 
 // The word's cells: its user-perceived characters, so that a letter with its
 // accents is one cell.

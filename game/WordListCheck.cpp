@@ -92,7 +92,7 @@ WordListReport CheckWordList(const WordList::Opener &vOpen, const QString &vPath
             continue;
         ++report.entries;
         try {
-            const DrawnEntry checked = WordList::CheckEntry(text, line);
+            const ListEntry checked = WordList::CheckEntry(text, line);
             for (const QString &warning : WordList::Warnings(checked))
                 report.findings << Warning(line, warning, text);
             const QString key = checked.word.toLower();

@@ -5,7 +5,8 @@
 #include <utility>
 
 // A word list that cannot give an entry. This is bad input, not a failure of
-// the program: Start reports it and the game goes on as it was.
+// the program: Start reports it and the game goes on as it was. It carries
+// the facts; the game and the checker each make their own text of them.
 class WordListError
 {
 public:
@@ -13,11 +14,6 @@ public:
         : problem(std::move(vProblem)), hint(std::move(vHint)), line(vLine), found(std::move(vFound))
     {
     }
-
-    // The whole text for the user: what is wrong, the file (when vPath is not
-    // empty), the line and what it holds, how to mend it, and where to see
-    // every problem of the list at once.
-    QString message(const QString &vPath) const;
 
     QString problem; // one sentence: what is wrong
     QString hint;    // one sentence: how to mend the problem

@@ -38,13 +38,13 @@ WordList::CountLine cScaffold::readCount(const QString &vPath)
     return WordList::ReadCount(*input);
 }
 
-cScaffold::Line cScaffold::readEntry(const QString &vPath, const WordList::CountLine &vCount, qint16 vEntry)
+WordList::EntryLine cScaffold::readEntry(const QString &vPath, const WordList::CountLine &vCount, qint16 vEntry)
 {
     // The file is opened afresh: it may have changed since the count was read,
     // and every line up to the entry is checked again as it is passed.
     const std::unique_ptr<TextInput> input = WordList::Open(opener(), vPath);
     const int entryLine = vEntry + 1;
-    Line entry{QString(), entryLine};
+    WordList::EntryLine entry(QString(), entryLine);
     for (int line = 1; line <= entryLine; ++line) {
         const TextInput::Read read = line < entryLine ? input->skipLine() : input->readLine(entry.text);
         if (read == TextInput::Read::Line)
@@ -56,7 +56,7 @@ cScaffold::Line cScaffold::readEntry(const QString &vPath, const WordList::Count
     return entry;
 }
 
-cScaffold::Line cScaffold::drawLine()
+WordList::EntryLine cScaffold::RetrieveString()
 {
     const QString path = WordListPath();
     if (path.isEmpty())
@@ -66,20 +66,13 @@ cScaffold::Line cScaffold::drawLine()
     return readEntry(path, count, EntryNumber(count.count, m_platform.random()));
 }
 
-QString cScaffold::RetrieveString()
+void cScaffold::RetrieveNameMeaning(const WordList::EntryLine &vString, QString &vName, QString &vMeaning)
 {
-    return drawLine().text;
-}
-
-void cScaffold::RetrieveNameMeaning(const QString &vString, QString &vName, QString &vMeaning)
-{
-    WordList::Split(vString, vName, vMeaning);
-}
-
-DrawnEntry cScaffold::DrawEntry()
-{
-    const Line line = drawLine();
-    return WordList::CheckEntry(line.text, line.number);
+    // Checked whole before either is written, so that a refused entry leaves
+    // the caller's word as it was.
+    ListEntry entry = WordList::CheckEntry(vString.text, vString.number);
+    vName = std::move(entry.word);
+    vMeaning = std::move(entry.meaning);
 }
 
 void cScaffold::InitialEnable()

@@ -175,7 +175,10 @@ private slots:
         for (const int k : draws) {
             platform.randoms = {count > 0 ? (k - 0.5) / count : 0.0};
             try {
-                played.insert(ops.DrawEntry().line);
+                const WordList::EntryLine drawn = ops.RetrieveString();
+                QString word, meaning;
+                ops.RetrieveNameMeaning(drawn, word, meaning);
+                played.insert(drawn.number);
             } catch (const WordListError &e) {
                 refused.insert(e.line);
             }
