@@ -37,10 +37,6 @@ file(WRITE "${source}" "1\nplum=a fruit\n")
 copy_step()
 expect("a build after the shipped list changed" "1\nplum=a fruit\n")
 
-file(REMOVE "${dest}")
-copy_step()
-expect("a build after the list was deleted" "1\nplum=a fruit\n")
-
 file(WRITE "${dest}" "1\nslate=a stone a teacher added\n")
 copy_step()
 expect("a build after the list was edited" "1\nslate=a stone a teacher added\n")

@@ -8,11 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 // The window as players meet it who play without a mouse, with a screen
 // reader, on a dark theme or with weaker sight: typed guesses, what a screen
@@ -266,37 +262,6 @@ private slots:
         // A screen reader holding on to the button from before cannot guess twice.
         press(q);
         QCOMPARE(win.w.misses(), 1);
-    }
-
-    void aWholeGameIsPlayedThroughPressActions_data()
-    {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QString>("firstLine");
-        QTest::newRow("won") << "QXFGOZ" << "Congrats. You have recognized the word.";
-        QTest::newRow("lost") << "ABCDEHIJKL" << "You have failed to recognize the word.";
-    }
-    void aWholeGameIsPlayedThroughPressActions()
-    {
-        QFETCH(QString, letters);
-        QFETCH(QString, firstLine);
-        Window win;
-        win.platform.writeWordList("1\nfog=a cloud on the ground\n");
-        // A button's press action clicks it a moment later, as a mouse would.
-        press(accessible(win.get(Controls::cStart)));
-        QTRY_COMPARE(accessible(win.get(Controls::Frame1))->text(QAccessible::Name), "_ _ _, 3 letters");
-        for (const QChar letter : letters) {
-            if (!win.platform.messages.empty())
-                break;
-            QAccessibleInterface *button = letterButton(win, letter);
-            QVERIFY2(button, qPrintable(QString(letter)));
-            press(button);
-        }
-        QCOMPARE(win.platform.messages.size(), size_t(1));
-        QVERIFY(win.platform.messages[0].text.startsWith(firstLine));
-        // OK cleared the board, and the screen reader reads it cleared.
-        QCOMPARE(accessible(win.get(Controls::fScaffold1))->text(QAccessible::Name), "0 of 10 parts of the figure");
-        QCOMPARE(accessible(win.get(Controls::lChances))->text(QAccessible::Name), "Number Of Chances Left : 10");
-        QCOMPARE(accessible(win.get(Controls::Frame1))->text(QAccessible::Name), "No word yet");
     }
 
     // --- Contrast
