@@ -355,13 +355,13 @@ TextInput::Read FileTextInput::nextLine(bool vKeep)
     qsizetype length = 0;
     bool any = false;
     for (;;) {
-        if (m_notText)
-            return Read::NotText;
         if (m_pos >= m_buffer.size() && !fill()) {
             if (!m_error.isEmpty())
                 return Read::Failed;
             return any ? Read::Line : Read::End;
         }
+        if (m_notText)
+            return Read::NotText;
         const char *data = m_buffer.constData();
         const qsizetype size = m_buffer.size();
 
