@@ -128,6 +128,11 @@ WordListReport CheckWordList(const WordList::Opener &vOpen, const QString &vPath
         if (!reachable)
             continue;
         ++report.entries;
+        // A blank line held back gives the same error as the first of its run.
+        if (blank && !drawable && blankCount > 0) {
+            ++blankCount;
+            continue;
+        }
         AddReadingFlaws(report, input->flaws(), line, text);
         try {
             const ListEntry checked = WordList::CheckEntry(text, line);
