@@ -351,27 +351,33 @@ ListEntry WordList::CheckEntry(const QString &vLine, int vNumber)
     return entry;
 }
 
-QStringList WordList::Warnings(const ListEntry &vEntry)
+QList<WordList::Remark> WordList::Warnings(const ListEntry &vEntry)
 {
-    QStringList warnings;
+    QList<Remark> warnings;
     if (vEntry.meaning.isEmpty())
-        warnings << QStringLiteral("The meaning is empty, so the clue shows nothing.");
+        warnings << Remark{QStringLiteral("The meaning is empty, so the clue shows nothing."),
+                           QStringLiteral("Write the meaning after the \"=\", for instance apple=a sweet fruit.")};
     else if (HoldsWord(vEntry.meaning, vEntry.word))
-        warnings << QStringLiteral("The meaning holds the word itself, which gives it away.");
+        warnings << Remark{QStringLiteral("The meaning holds the word itself, which gives it away."),
+                           QStringLiteral("Say what the word means without using it.")};
     const QStringList cells = Cells(vEntry.word);
     QStringList shown;
     for (const QString &cell : cells)
         if (!IsGuessable(cell) && !IsDeliberate(cell) && !shown.contains(cell))
             shown << cell;
     if (!shown.isEmpty())
-        warnings << QStringLiteral("The word holds %1, which no letter reveals: it is shown from the start.")
-                            .arg(Quoted(shown));
+        warnings << Remark{QStringLiteral("The word holds %1, which no letter reveals: it is shown from the start.")
+                                   .arg(Quoted(shown)),
+                           QStringLiteral("Keep it if it is meant; else write the word with letters A to Z, "
+                                          "blanks, hyphens, apostrophes and digits.")};
     // A clue has at most as many characters as UTF-16 units: most need no count.
     const qsizetype clue = vEntry.meaning.size() > Controls::ClueShownWhole ? Cells(vEntry.meaning).size() : 0;
     if (clue > Controls::ClueShownWhole)
-        warnings << QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
-                            .arg(clue)
-                            .arg(Controls::ClueShownWhole);
+        warnings << Remark{QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
+                                   .arg(clue)
+                                   .arg(Controls::ClueShownWhole),
+                           QStringLiteral("Shorten the meaning to %1 characters or fewer.")
+                                   .arg(Controls::ClueShownWhole)};
     return warnings;
 }
 

@@ -136,8 +136,8 @@ WordListReport CheckWordList(const WordList::Opener &vOpen, const QString &vPath
         AddReadingFlaws(report, input->flaws(), line, text);
         try {
             const ListEntry checked = WordList::CheckEntry(text, line);
-            for (const QString &warning : WordList::Warnings(checked))
-                report.add(Warning(line, warning, text));
+            for (const WordList::Remark &warning : WordList::Warnings(checked))
+                report.add(Warning(line, warning.text, text, warning.hint));
             const QString key = checked.word.toLower();
             const auto first = words.constFind(key);
             if (first != words.constEnd())

@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("warnings alone still pass")
                 << QByteArray("2\ncat=a cat\ndog=a\x07 pet\n") << 0
                 << "@:2: warning: The meaning holds the word itself, which gives it away.\n    cat=a cat\n"
+                   "    hint: Say what the word means without using it.\n"
                    "2 entries, all playable; 1 warning\n";
         QTest::newRow("one error") << QByteArray("1\n=clue\n") << 1
                                    << "@:2: error: The entry has no word before the \"=\".\n    =clue\n"
