@@ -316,7 +316,10 @@ bool FileTextInput::fill()
     m_buffer.resize(got);
     if (got == 0) {
         m_eof = true;
-        // Half a character at the very end is a character that is not there.
+        // Half a character at the very end, a surrogate or a single byte of
+        // a unit, is kept as a surrogate, so that the line reports it.
+        if (m_utf16 && m_utf16Bytes % 2 != 0)
+            m_utf16Carry += QChar(0xD800);
         if (m_utf16Carry.isEmpty())
             return false;
         m_buffer = ToUtf8KeepingSurrogates(m_utf16Carry);
@@ -335,6 +338,7 @@ bool FileTextInput::fill()
     if (m_utf16) {
         // A character outside the Basic Multilingual Plane is two UTF-16 units;
         // the first of them at a chunk's end waits for its second.
+        m_utf16Bytes += m_buffer.size() - m_pos;
         QString text = m_utf16Carry + m_utf16->decode(QByteArrayView(m_buffer).sliced(m_pos));
         m_utf16Carry.clear();
         if (!text.isEmpty() && text.back().isHighSurrogate()) {

@@ -68,6 +68,7 @@ private:
     // character split between two chunks) and held in m_buffer as UTF-8.
     std::optional<QStringDecoder> m_utf16;
     QString m_utf16Carry;
+    qint64 m_utf16Bytes = 0; // the UTF-16 bytes read after the byte order mark
     bool m_atStart = true;
     bool m_afterCarriageReturn = false;
     bool m_eof = false;

@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("two high surrogates, then a pair") << QByteArray("\xFF\xFE\x3D\xD8\x3D\xD8\x00\xDE", 8)
                                                            << QString::fromUtf8("\uFFFD\xF0\x9F\x98\x80");
         QTest::newRow("a high surrogate at the end of the file") << QByteArray("\xFF\xFEx\0\x3D\xD8", 6) << QString::fromUtf8("x\uFFFD");
+        QTest::newRow("a single byte at the end of the file") << QByteArray("\xFF\xFEx\0y", 5) << QString::fromUtf8("x\uFFFD");
     }
     void aLoneSurrogateIsReadAsReplacementAndFlagged()
     {
