@@ -171,11 +171,16 @@ std::pair<QString, QString> Deceptive(char32_t vCharacter)
     // an accented or other Latin letter (é, æ, ß) is the teacher's choice.
     const bool otherForm = decomposition != U_DT_NONE && decomposition != U_DT_CANONICAL;
     const bool otherScript = script != USCRIPT_LATIN && script != USCRIPT_COMMON && script != USCRIPT_INHERITED;
-    if (IsAsciiLetters(skeleton) && (otherForm || otherScript))
+    if (IsAsciiLetters(skeleton) && (otherForm || otherScript)) {
+        // Named by what it stands for where it is another form ("Ⅻ" is XII),
+        // else by what it is taken for.
+        const QString form = QString::fromUcs4(&vCharacter, 1).normalized(QString::NormalizationForm_KC);
+        const QString like = otherForm && IsAsciiLetters(form) ? form : skeleton;
         return {QStringLiteral("The word holds %1, which looks like \"%2\" but is another character: guessing %3 "
                                "does not reveal it.")
-                        .arg(Named(vCharacter), skeleton, skeleton.toUpper()),
+                        .arg(Named(vCharacter), like, like.size() == 1 ? like.toUpper() : QStringLiteral("its letters")),
                 typeAgain};
+    }
     if (decomposition == U_DT_WIDE)
         return {QStringLiteral("The word holds %1, a fullwidth character, which the board shows wider than the "
                                "others.")

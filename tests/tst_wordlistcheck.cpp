@@ -94,6 +94,9 @@ private slots:
                                "9:error:U+1D400 MATHEMATICAL BOLD CAPITAL A",
                                "10:error:U+FF11 FULLWIDTH DIGIT ONE, a fullwidth character"}
                 << 9;
+        QTest::newRow("another form is named by what it stands for")
+                << QByteArray("2\n\xEF\xAC\x81sh=ligature\nchapter \xE2\x85\xAB=Roman twelve\n")
+                << QStringList{"2:error:LIGATURE FI, which looks like \"fi\"", "3:error:ROMAN NUMERAL TWELVE, which looks like \"XII\""} << 2;
         QTest::newRow("a look-alike in the meaning is no matter") << QByteArray("1\ncat=\xD0\xB0 pet\n") << QStringList{} << 1;
         QTest::newRow("a line mixing UTF-8 and Windows-1252")
                 << QByteArray("1\nna\xC3\xAFve=innocent, it\x92s said\n") << QStringList{"2:warning:mixes two encodings"} << 1;
