@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
         err << "scaffold-check: " << parser.errorText() << " See --help.\n";
         return 2;
     }
-    if (parser.isSet(help))
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
     if (parser.isSet(version))
         parser.showVersion();
