@@ -1,8 +1,8 @@
 // scaffold-check [FILE]: checks a whole word list in one run and reports every
 // problem as PATH:LINE: error: ... or PATH:LINE: warning: ..., each followed
-// by what the line holds, then a summary line. Exit status: 0 when every entry
-// the game can draw is playable, 1 when there are errors, 2 when the file
-// cannot be read at all.
+// by what the line holds and how to mend it, then a summary line. Exit status:
+// 0 when every entry the game can draw is playable, 1 when there are errors,
+// 2 when the file cannot be read or the command line is wrong.
 
 #include "game/WordListCheck.h"
 #include "platform/FileTextInput.h"
@@ -11,19 +11,20 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 namespace {
 
-QString Counted(int vCount, const char *vOne, const char *vMany)
+QString Counted(qint64 vCount, const char *vOne, const char *vMany)
 {
-    return QStringLiteral("%1 %2").arg(vCount).arg(QLatin1String(vCount == 1 ? vOne : vMany));
+    return QStringLiteral("%1 %2").arg(QString::number(vCount), QLatin1String(vCount == 1 ? vOne : vMany));
 }
 
 QString Summary(const WordListReport &vReport)
 {
-    const int errors = vReport.count(Finding::Kind::Error);
-    const int warnings = vReport.count(Finding::Kind::Warning);
+    const qint64 errors = vReport.count(Finding::Kind::Error);
+    const qint64 warnings = vReport.count(Finding::Kind::Warning);
     const QString entries = Counted(vReport.entries, "entry", "entries");
     if (errors > 0)
         return QStringLiteral("%1, %2 in %3").arg(Counted(errors, "error", "errors"),
@@ -46,37 +47,59 @@ int main(int argc, char *argv[])
             QStringLiteral("Checks a Scaffold word list and reports every problem at once, one line each, as\n"
                            "FILE:LINE: error: ... (the game refuses some Start) or FILE:LINE: warning: ...\n"
                            "(the game plays it, but it is almost surely a mistake).\n"
+                           "Below each problem come the line as read and a hint on how to mend it.\n"
                            "Exit status: 0 when every entry the game can draw is playable, 1 when there are\n"
-                           "errors, 2 when the file cannot be read at all."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+                           "errors, 2 when the file cannot be read or the command line is wrong."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The word list; without it, the Vocabulary.txt that the game "
                                                 "beside this program reads."),
                                  QStringLiteral("[FILE]"));
-    parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList files = parser.positionalArguments();
+    // Not parser.process(): it ends with status 1 on an unknown option, the
+    // status of a list with errors.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << "scaffold-check: " << parser.errorText() << " See --help.\n";
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    // The file's name as the system gives it: the arguments Qt decodes lose
+    // bytes that are not UTF-8, and with them a Latin-1 name.
+    QList<QByteArray> files;
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (!optionsEnd && argument == "--")
+            optionsEnd = true;
+        else if (optionsEnd || !argument.startsWith('-') || argument == "-")
+            files << argument;
+    }
     if (files.size() > 1) {
         err << "scaffold-check: give one word list at most; see --help.\n";
         return 2;
     }
-    QString path;
+    QByteArray path;
     if (!files.isEmpty()) {
         path = files.first();
     } else {
-        path = WordList::PathIn(ProgramFolder());
+        path = QFile::encodeName(WordList::PathIn(ProgramFolder()));
         if (path.isEmpty()) {
             err << "scaffold-check: the folder of this program could not be determined, so the game's word "
                    "list cannot be found; name the file to check.\n";
             return 2;
         }
     }
-    const QString shownPath = QDir::toNativeSeparators(path);
+    // The installed list is a link into /etc: the file to edit is its target.
+    const QString shownPath = FileTextInput::shownName(path);
 
-    const WordListReport report = CheckWordList(&FileTextInput::open, path);
+    const WordListReport report = CheckWordList(
+            [&path](const QString &, QString &vError) { return FileTextInput::openNative(path, vError); }, shownPath);
     for (const Finding &finding : report.findings) {
         const char *kind = finding.kind == Finding::Kind::Error ? "error" : "warning";
         if (finding.line > 0)
@@ -85,7 +108,12 @@ int main(int argc, char *argv[])
             out << shownPath << ": " << kind << ": " << finding.text << '\n';
         if (!finding.found.isNull())
             out << "    " << WordList::Readable(finding.found) << '\n';
+        if (!finding.hint.isEmpty())
+            out << "    hint: " << finding.hint << '\n';
     }
+    if (report.omitted() > 0)
+        out << "... and " << Counted(report.omitted(), "more problem", "more problems")
+            << " not shown; mend those above and check again.\n";
     if (!report.readable)
         return 2;
     out << Summary(report) << '\n';

@@ -5,7 +5,14 @@
 #include <QHash>
 #include <QTextBoundaryFinder>
 
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+#include <unicode/uspoof.h>
+#include <unicode/utf16.h>
+
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -82,6 +89,120 @@ QString Quoted(const QStringList &vCells)
     return quoted.join(QStringLiteral(", "));
 }
 
+// "U+0430 CYRILLIC SMALL LETTER A": a character as a message names it, by
+// its code and, where Unicode gives one, its name.
+QString Named(char32_t vCharacter)
+{
+    QString named = QStringLiteral("U+") + QString::number(uint(vCharacter), 16).toUpper().rightJustified(4, u'0');
+    char name[128];
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = u_charName(UChar32(vCharacter), U_UNICODE_CHAR_NAME, name, sizeof name, &status);
+    if (U_SUCCESS(status) && length > 0 && length < int32_t(sizeof name))
+        named += u' ' + QString::fromLatin1(name, length);
+    return named;
+}
+
+// ICU's confusables skeleton of one character: what it looks like, in the
+// characters it is most often mistaken for. Empty when ICU cannot say.
+QString Skeleton(char32_t vCharacter)
+{
+    struct Closer
+    {
+        void operator()(USpoofChecker *vChecker) const { uspoof_close(vChecker); }
+    };
+    // One checker for the program's life: opening one loads ICU's data.
+    static const std::unique_ptr<USpoofChecker, Closer> checker = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<USpoofChecker, Closer> opened(uspoof_open(&status));
+        if (U_FAILURE(status))
+            opened.reset();
+        return opened;
+    }();
+    if (!checker)
+        return QString();
+    UChar in[2];
+    int32_t inLength = 0;
+    U16_APPEND_UNSAFE(in, inLength, UChar32(vCharacter));
+    UChar out[32];
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t outLength = uspoof_getSkeleton(checker.get(), 0, in, inLength, out, 32, &status);
+    if (U_FAILURE(status) || outLength > 32)
+        return QString();
+    return QString(reinterpret_cast<const QChar *>(out), outLength);
+}
+
+bool IsAsciiLetters(const QString &vText)
+{
+    return !vText.isEmpty() && std::all_of(vText.begin(), vText.end(), [](QChar vCh) {
+        return (vCh >= u'a' && vCh <= u'z') || (vCh >= u'A' && vCh <= u'Z');
+    });
+}
+
+// Why a character of a word is surely a mistake, and how to mend it; an
+// empty problem when it is not: it shows as nothing, or it looks like a
+// letter A to Z or like a cell not yet guessed but is neither, so that the
+// board misleads the player. A blank, a hyphen, an apostrophe, a digit and
+// an accented letter are none of these.
+std::pair<QString, QString> Deceptive(char32_t vCharacter)
+{
+    const QString typeAgain = QStringLiteral("Type the word again by hand, with the keyboard set to English.");
+    if (vCharacter == u'_')
+        return {QStringLiteral("The word holds \"_\", which looks like a cell not yet guessed, on the board and to "
+                               "a screen reader."),
+                QStringLiteral("Write the word without \"_\": a blank or a hyphen in its place is shown from the "
+                               "start.")};
+    if (vCharacter < 0x80)
+        return {};
+    // Fillers (U+3164), joiners (U+034F) and variation selectors: no glyph
+    // of their own, yet a cell, or a change to the cell before them.
+    if (u_hasBinaryProperty(UChar32(vCharacter), UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+        return {QStringLiteral("The word holds %1, which shows as nothing or changes the character before it.")
+                        .arg(Named(vCharacter)),
+                QStringLiteral("Type the word again by hand: it may hold visible characters only.")};
+    const QString skeleton = Skeleton(vCharacter);
+    if (skeleton == QStringLiteral("_"))
+        return {QStringLiteral("The word holds %1, which looks like a cell not yet guessed.").arg(Named(vCharacter)),
+                typeAgain};
+    const auto decomposition = UDecompositionType(u_getIntPropertyValue(UChar32(vCharacter), UCHAR_DECOMPOSITION_TYPE));
+    UErrorCode status = U_ZERO_ERROR;
+    const UScriptCode script = uscript_getScript(UChar32(vCharacter), &status);
+    // A letter of another script drawn like a Latin one (Cyrillic "а", Greek
+    // "ο"), or a Latin letter in another form (fullwidth "Ａ", bold "𝐀", "ﬁ");
+    // an accented or other Latin letter (é, æ, ß) is the teacher's choice.
+    const bool otherForm = decomposition != U_DT_NONE && decomposition != U_DT_CANONICAL;
+    const bool otherScript = script != USCRIPT_LATIN && script != USCRIPT_COMMON && script != USCRIPT_INHERITED;
+    if (IsAsciiLetters(skeleton) && (otherForm || otherScript)) {
+        // Named by what it stands for where it is another form ("Ⅻ" is XII),
+        // else by what it is taken for.
+        const QString form = QString::fromUcs4(&vCharacter, 1).normalized(QString::NormalizationForm_KC);
+        const QString like = otherForm && IsAsciiLetters(form) ? form : skeleton;
+        return {QStringLiteral("The word holds %1, which looks like \"%2\" but is another character: guessing %3 "
+                               "does not reveal it.")
+                        .arg(Named(vCharacter), like, like.size() == 1 ? like.toUpper() : QStringLiteral("its letters")),
+                typeAgain};
+    }
+    if (decomposition == U_DT_WIDE)
+        return {QStringLiteral("The word holds %1, a fullwidth character, which the board shows wider than the "
+                               "others.")
+                        .arg(Named(vCharacter)),
+                QStringLiteral("Type the word again by hand, with the input method in its ordinary, half-width "
+                               "mode.")};
+    return {};
+}
+
+// True for what a teacher writes in a word on purpose, shown from the start:
+// a blank, a hyphen or dash, an apostrophe, a digit, and a Latin letter with
+// or without accents.
+bool IsDeliberate(const QString &vCell)
+{
+    const QChar first = vCell.at(0);
+    if (first.isSpace() || first.category() == QChar::Punctuation_Dash || first.isDigit())
+        return true;
+    if (first == u'\'' || first == QChar(0x2019) || first == QChar(0x02BC))
+        return true;
+    return first.isLetter() && first.script() == QChar::Script_Latin;
+}
+
 } // namespace
 
 QString WordList::PathIn(const QString &vFolder)
@@ -110,6 +231,9 @@ std::unique_ptr<TextInput> WordList::Open(const Opener &vOpen, const QString &vP
 
 void WordList::ThrowReadProblem(TextInput &vInput, TextInput::Read vResult, int vLine)
 {
+    if (vResult == TextInput::Read::NotText)
+        throw WordListError(QStringLiteral("The file is not plain text: it may be a word processor document."),
+                            QStringLiteral("Open it in your editor and save it as plain text (.txt)."), vLine);
     if (vResult == TextInput::Read::TooLong)
         throw WordListError(QStringLiteral("Line %1 is longer than %2 bytes, too long to be an entry: "
                                            "this may not be a word list at all.")
@@ -209,10 +333,13 @@ ListEntry WordList::CheckEntry(const QString &vLine, int vNumber)
     for (qsizetype i = 0, width = 1; i < entry.word.size(); i += width) {
         const char32_t character = CodePointAt(entry.word, i, width);
         if (IsInvisible(character))
-            throw problem(QStringLiteral("The word holds an invisible character, U+%1, which would upset the "
+            throw problem(QStringLiteral("The word holds an invisible character, %1, which would upset the "
                                          "board and the messages.")
-                                  .arg(QString::number(uint(character), 16).toUpper().rightJustified(4, u'0')),
+                                  .arg(Named(character)),
                           QStringLiteral("Type the word again by hand: it may hold visible characters only."));
+        const auto [deceptive, hint] = Deceptive(character);
+        if (!deceptive.isEmpty())
+            throw problem(deceptive, hint);
     }
     const QStringList cells = Cells(entry.word);
     if (cells.size() > Controls::WordCellCount)
@@ -229,27 +356,33 @@ ListEntry WordList::CheckEntry(const QString &vLine, int vNumber)
     return entry;
 }
 
-QStringList WordList::Warnings(const ListEntry &vEntry)
+QList<WordList::Remark> WordList::Warnings(const ListEntry &vEntry)
 {
-    QStringList warnings;
+    QList<Remark> warnings;
     if (vEntry.meaning.isEmpty())
-        warnings << QStringLiteral("The meaning is empty, so the clue shows nothing.");
+        warnings << Remark{QStringLiteral("The meaning is empty, so the clue shows nothing."),
+                           QStringLiteral("Write the meaning after the \"=\", for instance apple=a sweet fruit.")};
     else if (HoldsWord(vEntry.meaning, vEntry.word))
-        warnings << QStringLiteral("The meaning holds the word itself, which gives it away.");
+        warnings << Remark{QStringLiteral("The meaning holds the word itself, which gives it away."),
+                           QStringLiteral("Say what the word means without using it.")};
     const QStringList cells = Cells(vEntry.word);
     QStringList shown;
     for (const QString &cell : cells)
-        if (!IsGuessable(cell) && !shown.contains(cell))
+        if (!IsGuessable(cell) && !IsDeliberate(cell) && !shown.contains(cell))
             shown << cell;
     if (!shown.isEmpty())
-        warnings << QStringLiteral("The word holds %1, which no letter cell reveals: shown from the start.")
-                            .arg(Quoted(shown));
+        warnings << Remark{QStringLiteral("The word holds %1, which no letter reveals: it is shown from the start.")
+                                   .arg(Quoted(shown)),
+                           QStringLiteral("Keep it if it is meant; else write the word with letters A to Z, "
+                                          "blanks, hyphens, apostrophes and digits.")};
     // A clue has at most as many characters as UTF-16 units: most need no count.
     const qsizetype clue = vEntry.meaning.size() > Controls::ClueShownWhole ? Cells(vEntry.meaning).size() : 0;
     if (clue > Controls::ClueShownWhole)
-        warnings << QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
-                            .arg(clue)
-                            .arg(Controls::ClueShownWhole);
+        warnings << Remark{QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
+                                   .arg(clue)
+                                   .arg(Controls::ClueShownWhole),
+                           QStringLiteral("Shorten the meaning to %1 characters or fewer.")
+                                   .arg(Controls::ClueShownWhole)};
     return warnings;
 }
 

@@ -68,8 +68,14 @@ WordListError CountBeyondEnd(const CountLine &vCount, int vPresent);
 void Split(const QString &vLine, QString &vWord, QString &vMeaning);
 // Splits entry line vNumber and checks that its word can be played.
 ListEntry CheckEntry(const QString &vLine, int vNumber);
+// A warning: what is almost surely a mistake, and how to mend it.
+struct Remark
+{
+    QString text;
+    QString hint;
+};
 // What is almost surely a mistake in an entry that can be played.
-QStringList Warnings(const ListEntry &vEntry);
+QList<Remark> Warnings(const ListEntry &vEntry);
 
 // The word's cells: its user-perceived characters, so that a letter with its
 // accents is one cell.

@@ -5,7 +5,14 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr qsizetype ChunkBytes = 64 * 1024;
@@ -51,25 +58,62 @@ constexpr char16_t Windows1252High[32] = {
 
 std::unique_ptr<TextInput> FileTextInput::open(const QString &vPath, QString &vError)
 {
-    const QFileInfo info(vPath);
-    if (!info.exists()) {
-        vError = info.isSymLink() ? BrokenLink(info) : QStringLiteral("the file does not exist");
+    return openNative(QFile::encodeName(vPath), vError);
+}
+
+std::unique_ptr<TextInput> FileTextInput::openNative(const QByteArray &vPath, QString &vError)
+{
+    const auto systemError = [](int vErrno) { return QString::fromLocal8Bit(std::strerror(vErrno)); };
+    struct stat status;
+    if (::stat(vPath.constData(), &status) != 0) {
+        const int error = errno;
+        struct stat link;
+        if (::lstat(vPath.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            vError = BrokenLink(QFileInfo(QFile::decodeName(vPath)));
+        else if (error == ENOENT)
+            vError = QStringLiteral("the file does not exist");
+        else
+            vError = systemError(error);
         return nullptr;
     }
-    if (info.isDir()) {
+    if (S_ISDIR(status.st_mode)) {
         vError = QStringLiteral("it is a folder, not a file");
         return nullptr;
     }
-    if (!info.isFile()) {
+    if (!S_ISREG(status.st_mode)) {
         vError = QStringLiteral("it is not a regular file");
         return nullptr;
     }
-    std::unique_ptr<FileTextInput> input(new FileTextInput(vPath));
-    if (!input->m_file.open(QIODevice::ReadOnly)) {
+    // Not blocking, and looked at again once open: a pipe put in the file's
+    // place meanwhile must not hang the program.
+    const int fd = ::open(vPath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        vError = systemError(errno);
+        return nullptr;
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        vError = QStringLiteral("it is not a regular file");
+        return nullptr;
+    }
+    std::unique_ptr<FileTextInput> input(new FileTextInput);
+    if (!input->m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         vError = input->m_file.errorString();
         return nullptr;
     }
     return input;
+}
+
+QString FileTextInput::shownName(const QByteArray &vPath)
+{
+    struct stat link;
+    if (::lstat(vPath.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char real[PATH_MAX];
+        if (::realpath(vPath.constData(), real))
+            return decodeName(QByteArrayView(real, qsizetype(std::strlen(real))));
+    }
+    return decodeName(vPath);
 }
 
 QString FileTextInput::fromWindows1252(QByteArrayView vBytes)
@@ -83,27 +127,161 @@ QString FileTextInput::fromWindows1252(QByteArrayView vBytes)
     return text;
 }
 
-QString FileTextInput::decode(QByteArrayView vBytes)
+namespace {
+
+// The length of the valid UTF-8 sequence of two to four bytes at vAt, or 0.
+// A surrogate written as UTF-8 (ED A0 to ED BF) is no valid sequence.
+int Utf8SequenceAt(QByteArrayView vBytes, qsizetype vAt)
 {
+    const auto byte = [&](qsizetype i) { return uchar(vBytes.at(vAt + i)); };
+    const uchar lead = byte(0);
+    const int length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0 || vAt + length > vBytes.size())
+        return 0;
+    for (int i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    const uchar second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90)
+        || (lead == 0xF4 && second >= 0x90))
+        return 0;
+    return length;
+}
+
+// True for a surrogate written as UTF-8: how the reader of a UTF-16 file
+// keeps half a character that has no other half.
+bool IsSurrogateAt(QByteArrayView vBytes, qsizetype vAt)
+{
+    return vAt + 3 <= vBytes.size() && uchar(vBytes.at(vAt)) == 0xED && uchar(vBytes.at(vAt + 1)) >= 0xA0
+            && (uchar(vBytes.at(vAt + 1)) & 0xC0) == 0x80 && (uchar(vBytes.at(vAt + 2)) & 0xC0) == 0x80;
+}
+
+// vText as UTF-8, a surrogate without its other half written as a surrogate
+// (three bytes that are not UTF-8) rather than lost as "?".
+QByteArray ToUtf8KeepingSurrogates(const QString &vText)
+{
+    QByteArray bytes;
+    qsizetype done = 0;
+    for (qsizetype i = 0; i < vText.size(); ++i) {
+        const QChar ch = vText.at(i);
+        if (!ch.isSurrogate())
+            continue;
+        if (ch.isHighSurrogate() && i + 1 < vText.size() && vText.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        bytes += QStringView(vText).mid(done, i - done).toUtf8();
+        const char16_t unit = ch.unicode();
+        bytes += char(0xE0 | (unit >> 12));
+        bytes += char(0x80 | ((unit >> 6) & 0x3F));
+        bytes += char(0x80 | (unit & 0x3F));
+        done = i + 1;
+    }
+    if (done == 0)
+        return vText.toUtf8();
+    bytes += QStringView(vText).mid(done).toUtf8();
+    return bytes;
+}
+
+// How many bytes vBytes, UTF-8 made from a UTF-16 file, took in that file.
+qsizetype Utf16FileBytes(const char *vBytes, qsizetype vSize)
+{
+    qsizetype units = 0;
+    for (qsizetype i = 0; i < vSize; ++i) {
+        const uchar b = uchar(vBytes[i]);
+        units += (b & 0xC0) != 0x80; // a character's first byte
+        units += b >= 0xF0;          // beyond U+FFFF: two units
+    }
+    return units * 2;
+}
+
+// The signatures at the start of files that are documents, not text: a zip
+// (.docx, .odt, .xlsx), a PDF, an old Word file, RTF.
+bool StartsLikeADocument(QByteArrayView vBytes)
+{
+    for (const char *signature : {"PK\x03\x04", "%PDF-", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "{\\rtf"})
+        if (vBytes.startsWith(QByteArrayView(signature)))
+            return true;
+    return false;
+}
+
+// A line or name that is not valid UTF-8: each valid sequence read as UTF-8
+// and each other byte as Windows-1252 when the sequences are at least as
+// many as the stray bytes, else the whole as Windows-1252.
+QString DecodeInvalidUtf8(QByteArrayView vBytes, int &vFlaws)
+{
+    QString mixed;
+    mixed.reserve(vBytes.size());
+    qsizetype sequences = 0;
+    qsizetype stray = 0;
+    bool surrogates = false;
+    for (qsizetype i = 0; i < vBytes.size();) {
+        const uchar b = uchar(vBytes.at(i));
+        if (b < 0x80) {
+            mixed += QChar(b);
+            ++i;
+        } else if (const int length = Utf8SequenceAt(vBytes, i)) {
+            mixed += QString::fromUtf8(vBytes.sliced(i, length));
+            ++sequences;
+            i += length;
+        } else if (IsSurrogateAt(vBytes, i)) {
+            mixed += QChar(QChar::ReplacementCharacter);
+            surrogates = true;
+            ++sequences;
+            i += 3;
+        } else {
+            mixed += FileTextInput::fromWindows1252(vBytes.sliced(i, 1));
+            ++stray;
+            ++i;
+        }
+    }
+    if (stray == 0) {
+        vFlaws |= surrogates ? TextInput::LoneSurrogate : TextInput::NoFlaw;
+        return mixed;
+    }
+    if (sequences > 0 && sequences >= stray) {
+        vFlaws |= TextInput::MixedEncoding | (surrogates ? TextInput::LoneSurrogate : 0);
+        return mixed;
+    }
+    return FileTextInput::fromWindows1252(vBytes);
+}
+
+} // namespace
+
+QString FileTextInput::decode(QByteArrayView vBytes, int *vFlaws)
+{
+    int flaws = NoFlaw;
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(vBytes);
     if (utf8.hasError())
-        text = fromWindows1252(vBytes);
+        text = DecodeInvalidUtf8(vBytes, flaws);
+    if (vFlaws)
+        *vFlaws = flaws;
     return text.normalized(QString::NormalizationForm_C);
+}
+
+QString FileTextInput::decodeName(QByteArrayView vBytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(vBytes);
+    int flaws = NoFlaw;
+    return utf8.hasError() ? DecodeInvalidUtf8(vBytes, flaws) : text;
 }
 
 TextInput::Read FileTextInput::readLine(QString &vLine)
 {
     const Read result = nextLine(true);
+    m_flaws = NoFlaw;
     if (result == Read::Line)
-        vLine = decode(m_line);
+        vLine = decode(m_line, &m_flaws);
     m_line.clear();
     return result;
 }
 
 TextInput::Read FileTextInput::skipLine()
 {
+    m_flaws = NoFlaw;
     return nextLine(false);
 }
 
@@ -138,16 +316,20 @@ bool FileTextInput::fill()
     m_buffer.resize(got);
     if (got == 0) {
         m_eof = true;
-        // Half a character at the very end is a character that is not there.
+        // Half a character at the very end, a surrogate or a single byte of
+        // a unit, is kept as a surrogate, so that the line reports it.
+        if (m_utf16 && m_utf16Bytes % 2 != 0)
+            m_utf16Carry += QChar(0xD800);
         if (m_utf16Carry.isEmpty())
             return false;
-        m_buffer = QString(QChar(QChar::ReplacementCharacter)).toUtf8();
+        m_buffer = ToUtf8KeepingSurrogates(m_utf16Carry);
         m_utf16Carry.clear();
         return true;
     }
     if (m_atStart) {
         m_atStart = false;
         m_pos = takeByteOrderMark(m_buffer);
+        m_notText = !m_utf16 && StartsLikeADocument(QByteArrayView(m_buffer).sliced(m_pos));
     }
     // A UTF-16 file is turned into UTF-8 a chunk at a time, so that its line
     // ends are found in the same way as an 8-bit file's: searching its bytes
@@ -156,13 +338,14 @@ bool FileTextInput::fill()
     if (m_utf16) {
         // A character outside the Basic Multilingual Plane is two UTF-16 units;
         // the first of them at a chunk's end waits for its second.
+        m_utf16Bytes += m_buffer.size() - m_pos;
         QString text = m_utf16Carry + m_utf16->decode(QByteArrayView(m_buffer).sliced(m_pos));
         m_utf16Carry.clear();
         if (!text.isEmpty() && text.back().isHighSurrogate()) {
             m_utf16Carry = text.back();
             text.chop(1);
         }
-        m_buffer = text.toUtf8();
+        m_buffer = ToUtf8KeepingSurrogates(text);
         m_pos = 0;
     }
     // A chunk that was all byte order mark, or half a UTF-16 character, holds
@@ -181,6 +364,8 @@ TextInput::Read FileTextInput::nextLine(bool vKeep)
                 return Read::Failed;
             return any ? Read::Line : Read::End;
         }
+        if (m_notText)
+            return Read::NotText;
         const char *data = m_buffer.constData();
         const qsizetype size = m_buffer.size();
 
@@ -206,11 +391,17 @@ TextInput::Read FileTextInput::nextLine(bool vKeep)
         const void *carriageReturn = std::memchr(data + m_pos, '\r', size_t(m_nextLineFeed - m_pos));
         const qsizetype end = carriageReturn ? static_cast<const char *>(carriageReturn) - data : m_nextLineFeed;
         const qsizetype piece = end - m_pos;
-        if (length + piece > MaxLineBytes)
+        // A NUL byte is in no text a person types: a program's file, or a
+        // UTF-16 file that lost its byte order mark.
+        if (std::memchr(data + m_pos, 0, size_t(piece))) {
+            m_notText = true;
+            return Read::NotText;
+        }
+        length += m_utf16 ? Utf16FileBytes(data + m_pos, piece) : piece;
+        if (length > MaxLineBytes)
             return Read::TooLong;
         if (vKeep)
             m_line.append(data + m_pos, piece);
-        length += piece;
         m_pos = end;
         if (end < size) {
             m_afterCarriageReturn = data[end] == '\r';

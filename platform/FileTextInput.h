@@ -13,9 +13,11 @@
 // carriage return with a line feed, and a line feed alone each end a line. A
 // UTF-8 byte order mark at the very start is skipped; a UTF-16 byte order
 // mark (either byte order) makes the whole file read as UTF-16. Each line of
-// an 8-bit file is decoded as UTF-8 when it is valid UTF-8 and as Windows-1252
-// otherwise, and every line comes out in composed form (NFC), so that a letter
-// typed with a combining accent reads the same as the accented letter.
+// an 8-bit file is decoded as UTF-8 when it is valid UTF-8; in a line that is
+// mostly UTF-8, only the bytes that are not are read as Windows-1252; any
+// other line is Windows-1252. Every line comes out in composed form (NFC), so
+// that a letter typed with a combining accent reads the same as the accented
+// letter. A file with a NUL byte or a document's signature is not text.
 class FileTextInput : public TextInput
 {
 public:
@@ -24,19 +26,29 @@ public:
     // that reading it can neither hang nor run forever. A link whose target is
     // missing, or whose links go round in a loop, is named with its target.
     static std::unique_ptr<TextInput> open(const QString &vPath, QString &vError);
+    // The same for a path in the system's own bytes, which need not be UTF-8.
+    static std::unique_ptr<TextInput> openNative(const QByteArray &vPath, QString &vError);
+    // A path as messages name it: the file a link leads to when vPath is a
+    // link that can be followed, else vPath; bytes that are not UTF-8 read as
+    // Windows-1252, so that any name prints readably.
+    static QString shownName(const QByteArray &vPath);
 
     Read readLine(QString &vLine) override;
     Read skipLine() override;
     QString errorText() const override { return m_error; }
+    int flaws() const override { return m_flaws; }
 
-    // Decodes one line's bytes: UTF-8 when valid, else Windows-1252; then NFC.
-    static QString decode(QByteArrayView vBytes);
+    // Decodes one line's bytes: UTF-8 when valid, mixed when mostly UTF-8,
+    // else Windows-1252; then NFC. vFlaws gets the Flaw values found.
+    static QString decode(QByteArrayView vBytes, int *vFlaws = nullptr);
+    // Decodes a file name: UTF-8 with stray bytes as Windows-1252, not composed.
+    static QString decodeName(QByteArrayView vBytes);
     // Windows-1252 alone: Latin-1 with the printable characters of 0x80 to
     // 0x9F; the five bytes that code page leaves undefined stay C1 controls.
     static QString fromWindows1252(QByteArrayView vBytes);
 
 private:
-    explicit FileTextInput(const QString &vPath) : m_file(vPath) { }
+    FileTextInput() = default;
     // Moves the next line's bytes into m_line (when vKeep) and consumes its end.
     Read nextLine(bool vKeep);
     bool fill();
@@ -56,7 +68,10 @@ private:
     // character split between two chunks) and held in m_buffer as UTF-8.
     std::optional<QStringDecoder> m_utf16;
     QString m_utf16Carry;
+    qint64 m_utf16Bytes = 0; // the UTF-16 bytes read after the byte order mark
     bool m_atStart = true;
     bool m_afterCarriageReturn = false;
     bool m_eof = false;
+    bool m_notText = false;
+    int m_flaws = NoFlaw;
 };

@@ -15,7 +15,7 @@ scaffold_install() {
 }
 
 # What building the game needs.
-SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev libgl-dev fonts-dejavu-core)
 
 # What checking the installed tree (desktop entry, metainfo, manual pages) and
 # the real window on a private X display needs (scripts/test).

@@ -290,7 +290,7 @@ private slots:
         QTest::newRow("vanishes") << QByteArray("<remove>") << "does not exist";
         QTest::newRow("becomes a folder") << QByteArray("<folder>") << "folder";
         QTest::newRow("grows") << QByteArray("9\nab=1\ncd=2\nef=3\ngh=4\n") << "";
-        QTest::newRow("replaced by garbage") << QByteArray("\0\0\0\0", 4) << "holds no entries";
+        QTest::newRow("replaced by garbage") << QByteArray("\0\0\0\0", 4) << "not plain text";
     }
     void theListChangingBetweenItsTwoReadsIsReported()
     {

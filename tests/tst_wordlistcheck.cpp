@@ -74,9 +74,39 @@ private slots:
         QTest::newRow("an empty clue") << QByteArray("1\napple=\n") << QStringList{"2:warning:meaning is empty"} << 1;
         QTest::newRow("a clue holding its word") << QByteArray("1\ncat=a Cat is a pet\n") << QStringList{"2:warning:gives it away"} << 1;
         QTest::newRow("a word inside a longer word gives nothing away") << QByteArray("1\ncat=a category\n") << QStringList{} << 1;
-        QTest::newRow("characters shown from the start")
-                << QByteArray("2\nx-ray 2=a picture\ncaf\xC3\xA9=coffee\n")
-                << QStringList{"2:warning:holds \"-\", \" \", \"2\"", QString::fromUtf8("3:warning:holds \"\xC3\xA9\"")} << 2;
+        QTest::newRow("blanks, hyphens, apostrophes, digits and accents are the teacher's choice")
+                << QByteArray("6\nice cream=a cold sweet\ncaf\xC3\xA9=coffee\no'clock=the hour\nna\xC3\xAFve=innocent\n"
+                              "x-ray 2=a picture\nrock\xE2\x80\x99n\xE2\x80\x99roll=music\n")
+                << QStringList{} << 6;
+        QTest::newRow("other characters shown from the start") << QByteArray("1\nC++=a language\n") << QStringList{"2:warning:holds \"+\""} << 1;
+        // What looks like a letter A to Z or a cell but is not: an error, the character named.
+        QTest::newRow("look-alikes, fullwidth forms, fillers, joiners, selectors and \"_\"")
+                << QByteArray("9\nc\xD0\xB0t=Cyrillic a\nd\xCE\xBFg=Greek omicron\n\xEF\xBC\xA1pple=fullwidth\n"
+                              "ice\xE3\x85\xA4" "cream=Hangul filler\nc\xCD\x8F" "at=joiner\nstar\xEF\xB8\x8F=selector\n"
+                              "snake_case=a style\n\xF0\x9D\x90\x80pple=bold\nbook\xEF\xBC\x91=fullwidth one\n")
+                << QStringList{"2:error:U+0430 CYRILLIC SMALL LETTER A, which looks like \"a\"",
+                               "3:error:U+03BF GREEK SMALL LETTER OMICRON, which looks like \"o\"",
+                               "4:error:U+FF21 FULLWIDTH LATIN CAPITAL LETTER A, which looks like \"A\"",
+                               "5:error:U+3164 HANGUL FILLER",
+                               "6:error:U+034F COMBINING GRAPHEME JOINER",
+                               "7:error:U+FE0F VARIATION SELECTOR-16",
+                               "8:error:holds \"_\", which looks like a cell not yet guessed",
+                               "9:error:U+1D400 MATHEMATICAL BOLD CAPITAL A",
+                               "10:error:U+FF11 FULLWIDTH DIGIT ONE, a fullwidth character"}
+                << 9;
+        QTest::newRow("another form is named by what it stands for")
+                << QByteArray("2\n\xEF\xAC\x81sh=ligature\nchapter \xE2\x85\xAB=Roman twelve\n")
+                << QStringList{"2:error:LIGATURE FI, which looks like \"fi\"", "3:error:ROMAN NUMERAL TWELVE, which looks like \"XII\""} << 2;
+        QTest::newRow("a look-alike in the meaning is no matter") << QByteArray("1\ncat=\xD0\xB0 pet\n") << QStringList{} << 1;
+        QTest::newRow("a line mixing UTF-8 and Windows-1252")
+                << QByteArray("1\nna\xC3\xAFve=innocent, it\x92s said\n") << QStringList{"2:warning:mixes two encodings"} << 1;
+        QTest::newRow("a Windows-1252 line alone is no mixture") << QByteArray("1\ncaf\xE9=it\x92s coffee\n") << QStringList{} << 1;
+        QTest::newRow("half a UTF-16 character") << QByteArray("\xFF\xFE" "1\0\n\0a\0=\0\x3D\xD8", 12)
+                                                 << QStringList{"2:warning:half a UTF-16 character"} << 1;
+        QTest::newRow("\"%\" in a word stays as written")
+                << QByteArray("2\nab%1%2=x\nAB%1%2=y\n") << QStringList{"2:warning:holds \"%\"", "3:warning:holds \"%\"", "3:warning:\"AB%1%2\" is also the word of line 2"} << 2;
+        QTest::newRow("a document saved by mistake") << QByteArray("PK\x03\x04\x14\0\x06\0\n2\n", 10)
+                                                     << QStringList{"1:error:not plain text"} << 0;
         QTest::newRow("a clue too long to show whole")
                 << "1\nlantern=" + QByteArray(Controls::ClueShownWhole + 1, 'a') + "\n"
                 << QStringList{QStringLiteral("2:warning:%1 characters, but the clue shows at most %2").arg(Controls::ClueShownWhole + 1).arg(Controls::ClueShownWhole)}
@@ -207,17 +237,34 @@ private slots:
                               "lantern=a lamp\nbasket=a container\nglacier=a river of ice\n")
                 << 1
                 << "@:1: error: The first line says the list holds 12 entries, but the file ends after 10.\n    12\n"
+                   "    hint: Make the first line the number of entries that follow, 10.\n"
                    "@:4: error: The entry has no \"=\" between the word and its meaning.\n    river bank a place by the water\n"
+                   "    hint: A correct entry is the word, \"=\" and its meaning, for instance apple=a sweet fruit.\n"
                    "@:8: error: The word has 15 characters, but a word can have at most 13.\n    extraordinarily=very unusual\n"
+                   "    hint: Choose a word of at most 13 characters, the cells the board has.\n"
                    "3 errors, 0 warnings in 10 entries\n";
         QTest::newRow("warnings alone still pass")
                 << QByteArray("2\ncat=a cat\ndog=a\x07 pet\n") << 0
                 << "@:2: warning: The meaning holds the word itself, which gives it away.\n    cat=a cat\n"
+                   "    hint: Say what the word means without using it.\n"
                    "2 entries, all playable; 1 warning\n";
         QTest::newRow("one error") << QByteArray("1\n=clue\n") << 1
-                                   << "@:2: error: The entry has no word before the \"=\".\n    =clue\n1 error, 0 warnings in 1 entry\n";
+                                   << "@:2: error: The entry has no word before the \"=\".\n    =clue\n"
+                                      "    hint: Write the word before the \"=\" and its meaning after it, for instance apple=a sweet fruit.\n"
+                                      "1 error, 0 warnings in 1 entry\n";
+        QTest::newRow("a Cyrillic letter in a word")
+                << QByteArray("1\nc\xD0\xB0t=a pet\n") << 1
+                << QString::fromUtf8("@:2: error: The word holds U+0430 CYRILLIC SMALL LETTER A, which looks like \"a\" but is another "
+                                     "character: guessing A does not reveal it.\n    c\xD0\xB0t=a pet\n"
+                                     "    hint: Type the word again by hand, with the keyboard set to English.\n"
+                                     "1 error, 0 warnings in 1 entry\n");
+        QTest::newRow("a .docx gets one sentence and its mend") << QByteArray("PK\x03\x04\x14\0\x06\0word/document.xml", 25) << 1
+                << "@:1: error: The file is not plain text: it may be a word processor document.\n"
+                   "    hint: Open it in your editor and save it as plain text (.txt).\n1 error, 0 warnings in 0 entries\n";
         QTest::newRow("the file cannot be read") << QByteArray("<none>") << 2
-                                                 << "@: error: The word list could not be opened: the file does not exist.\n";
+                                                 << "@: error: The word list could not be opened: the file does not exist.\n"
+                                                    "    hint: Put a Vocabulary.txt beside the program: its first line is the number of "
+                                                    "entries, then one entry per line, for instance apple=a sweet fruit.\n";
     }
     void theProgramReportsLikeACompiler()
     {
@@ -230,6 +277,63 @@ private slots:
         const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {platform.wordListPath()});
         QCOMPARE(run.out, output.replace('@', platform.wordListPath()));
         QCOMPARE(run.status, status);
+    }
+
+    // Millions of bad lines: the findings kept stop at the bound, every one is counted.
+    void findingsBeyondTheBoundAreCountedNotKept()
+    {
+        FakePlatform platform;
+        platform.writeWordList("none\n" + QByteArray("no equals\n").repeated(WordListReport::MaxKept + 500) + "\n\n\napple=a\n");
+        const WordListReport report = check(platform);
+        QCOMPARE(report.count(Finding::Kind::Error), 1 + WordListReport::MaxKept + 500 + 3);
+        QCOMPARE(report.findings.size(), WordListReport::MaxKept);
+        QCOMPARE(report.omitted(), 504);
+        QCOMPARE(report.findings.first().line, 1);
+    }
+
+    // Statuses as the manual gives them, and names as the system gives them.
+    void theProgramsStatusesAndNames_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << 2 << "Unknown option 'frobnicate'";
+        QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "one word list at most";
+        QTest::newRow("a read that fails at once") << QStringList{"/proc/self/mem"} << 2 << "could not be read at line 1";
+        QTest::newRow("a folder") << QStringList{"/"} << 2 << "it is a folder";
+    }
+    void theProgramsStatusesAndNames()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+    }
+
+    void aLatin1NamedFileIsCheckedAndNamedReadably()
+    {
+        QTemporaryDir folder;
+        const QString script = QStringLiteral("cd \"$1\" && printf '1\\n=x\\n' > \"$(printf 'lat\\355n1.txt')\" && "
+                                              "\"$2\" \"$(printf 'lat\\355n1.txt')\"; s=$?; rm -f \"$(printf 'lat\\355n1.txt')\"; exit $s");
+        const Run run = runChecker("/bin/sh", {"-c", script, "sh", folder.path(), QStringLiteral(SCAFFOLD_CHECK)});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith(QString::fromUtf8("lat\xC3\xADn1.txt:2: error:")), qPrintable(run.out + run.err));
+    }
+
+    void aLinkIsReportedByTheFileItLeadsTo()
+    {
+        QTemporaryDir folder;
+        const QString target = folder.filePath("Vocabulary.txt");
+        QFile list(target);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("1\n=x\n");
+        list.close();
+        QVERIFY(QFile::link(target, folder.filePath("link.txt")));
+        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {folder.filePath("link.txt")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith(QFileInfo(target).canonicalFilePath() + ":2: error:"), qPrintable(run.out));
     }
 
     void theShippedListChecksClean()
