@@ -24,7 +24,7 @@ qint16 EntryNumber(qint16 vCount, double vRandom)
 
 QString cScaffold::WordListPath() const
 {
-    return WordList::PathIn(m_platform.programFolder());
+    return m_platform.wordListPath();
 }
 
 WordList::Opener cScaffold::opener()

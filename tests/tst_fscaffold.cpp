@@ -237,7 +237,7 @@ private slots:
 
     void theLongestShippedClueShowsWhole()
     {
-        QFile list(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/Vocabulary.txt"));
+        QFile list(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists/intermediate.txt"));
         QVERIFY(list.open(QIODevice::ReadOnly));
         QByteArray longest;
         for (const QByteArray &line : list.readAll().split('\n'))
