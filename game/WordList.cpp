@@ -32,6 +32,9 @@ char32_t CodePointAt(const QString &vText, qsizetype vAt, qsizetype &vWidth)
 // joiner) and the line and paragraph separators.
 bool IsInvisible(char32_t vCharacter)
 {
+    // The ASCII ones are the controls; the rest needs the Unicode tables.
+    if (vCharacter < 0x80)
+        return vCharacter < 0x20 || vCharacter == 0x7F;
     switch (QChar::category(vCharacter)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -47,9 +50,16 @@ bool IsInvisible(char32_t vCharacter)
 // (a tab, a line separator), the replacement character for the others.
 QString Defused(const QString &vText)
 {
-    QString shown;
+    // Most texts hold none, and are kept as they are, without a copy: a clue
+    // may be long, and is defused at every Start.
+    qsizetype first = 0;
+    for (qsizetype width = 1; first < vText.size() && !IsInvisible(CodePointAt(vText, first, width)); first += width) {
+    }
+    if (first == vText.size())
+        return vText;
+    QString shown = vText.left(first);
     shown.reserve(vText.size());
-    for (qsizetype i = 0, width = 1; i < vText.size(); i += width) {
+    for (qsizetype i = first, width = 1; i < vText.size(); i += width) {
         const char32_t character = CodePointAt(vText, i, width);
         if (!IsInvisible(character))
             shown += QStringView(vText).mid(i, width);

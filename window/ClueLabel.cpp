@@ -38,6 +38,17 @@ int ClueLabel::textFlags() const
 
 QString ClueLabel::shownText() const
 {
+    const QString whole = text();
+    const QRect area = contentsRect();
+    // The same text is the same buffer, which m_shown keeps from changing.
+    if (whole.constData() != m_shown.text.constData() || whole.size() != m_shown.text.size() || area != m_shown.area
+        || font() != m_shown.font)
+        m_shown = {whole, area, font(), layOut()};
+    return m_shown.shown;
+}
+
+QString ClueLabel::layOut() const
+{
     const QRect area = contentsRect();
     const QString whole = text();
     if (area.isEmpty() || whole.isEmpty())
@@ -53,7 +64,11 @@ QString ClueLabel::shownText() const
     QList<Line> lines;
     qsizetype shown = 0;
     bool complete = false;
-    for (qsizetype length = 512;; length *= 2) {
+    // First a start of the length that should fill the label and two lines
+    // more, at a generous width per character; longer ones if it does not.
+    const qsizetype lineCount = area.height() / qMax(1, metrics.lineSpacing()) + 3;
+    const qsizetype lineLength = 2 * area.width() / qMax(1, metrics.averageCharWidth()) + 1;
+    for (qsizetype length = lineCount * lineLength;; length *= 2) {
         const QString start = LeftWhole(whole, length);
         complete = start.size() == whole.size();
         QTextLayout layout(start, font());

@@ -29,4 +29,16 @@ protected:
 
 private:
     int textFlags() const;
+    QString layOut() const;
+
+    // The last text shown and what it was made from: the window asks for it
+    // after each handler, and paints it.
+    struct Shown
+    {
+        QString text; // holds the very buffer of the label's text, so the buffer cannot change
+        QRect area;
+        QFont font;
+        QString shown;
+    };
+    mutable Shown m_shown;
 };
