@@ -19,7 +19,7 @@ SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-deja
 
 # What checking the installed tree (desktop entry, metainfo, manual pages) and
 # the real window on a private X display needs (scripts/test).
-SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils)
+SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils hunspell hunspell-en-gb)
 
 # What making and checking the Debian package needs besides (scripts/package).
 SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev lintian "${SCAFFOLD_CHECK_PACKAGES[@]}")

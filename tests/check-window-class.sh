@@ -13,14 +13,17 @@ done
 expected=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$expected" ] || { echo "$entry has no StartupWMClass"; exit 1; }
 
-display=:$((200 + RANDOM % 500))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number to fd 3 once it
+# accepts connections.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 program_pid=
-trap 'kill $program_pid $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
-export DISPLAY=$display
+trap 'kill $program_pid $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$displayfile"' EXIT
+for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || { echo "Xvfb reported no display"; exit 1; }
+export DISPLAY=:$(head -n1 "$displayfile")
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" >/dev/null 2>&1 &
 program_pid=$!
