@@ -113,7 +113,7 @@ std::unique_ptr<TextInput> WordList::Open(const Opener &vOpen, const QString &vP
     std::unique_ptr<TextInput> input = vOpen(vPath, why);
     if (!input)
         throw WordListError(QStringLiteral("The word list could not be opened: %1.").arg(why),
-                            QStringLiteral("Put a Vocabulary.txt beside the program: its first line is the number "
+                            QStringLiteral("Put a word list there, or name another: its first line is the number "
                                            "of entries, then one entry per line, for instance apple=a sweet fruit."));
     return input;
 }

@@ -170,7 +170,7 @@ private slots:
         QTest::addColumn<QString>("hint");
         const QString entry = "apple=a sweet fruit";
         const QString count = "such as 25";
-        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a Vocabulary.txt";
+        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a word list there";
         QTest::newRow("empty") << QByteArray("") << "is empty" << 0 << count;
         QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1 << count;
         QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1 << count;
