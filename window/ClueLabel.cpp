@@ -11,13 +11,13 @@ constexpr QChar Ellipsis(0x2026);
 
 // The first vLength characters of vText, one fewer when that would split a
 // surrogate pair.
-QString LeftWhole(const QString &vText, qsizetype vLength)
+QString LeftWhole(QStringView vText, qsizetype vLength)
 {
     if (vLength >= vText.size())
-        return vText;
+        return vText.toString();
     if (vLength > 0 && vText.at(vLength - 1).isHighSurrogate())
         --vLength;
-    return vText.left(vLength);
+    return vText.left(vLength).toString();
 }
 
 // How the label's lines fall: where each starts, and whether it is wider than
@@ -69,7 +69,7 @@ QString ClueLabel::layOut() const
     const qsizetype lineCount = area.height() / qMax(1, metrics.lineSpacing()) + 3;
     const qsizetype lineLength = 2 * area.width() / qMax(1, metrics.averageCharWidth()) + 1;
     for (qsizetype length = lineCount * lineLength;; length *= 2) {
-        const QString start = LeftWhole(whole, length);
+        const QString start = length >= whole.size() ? whole : LeftWhole(whole, length);
         complete = start.size() == whole.size();
         QTextLayout layout(start, font());
         QTextOption option(alignment());
@@ -113,7 +113,7 @@ QString ClueLabel::layOut() const
     qsizetype tailLength = line.length;
     if (last + 1 < lines.size())
         tailLength += lines.at(last + 1).length;
-    const QString tail = LeftWhole(whole.mid(line.start), qMax<qsizetype>(tailLength, 1));
+    const QString tail = LeftWhole(QStringView(whole).mid(line.start), qMax<qsizetype>(tailLength, 1));
     return whole.left(line.start) + metrics.elidedText(tail + Ellipsis, Qt::ElideRight, area.width());
 }
 
