@@ -129,8 +129,9 @@ int main(int argc, char **argv)
     // draws its first entry, "apple", every time.
     FakePlatform platform;
     platform.keepMessages = false;
-    platform.writeWordList("3\napple=a sweet fruit that grows on trees\npiano=a large keyboard instrument\n"
-                           "river=a large natural stream of water\n");
+    const QByteArray shortList = "3\napple=a sweet fruit that grows on trees\npiano=a large keyboard instrument\n"
+                                 "river=a large natural stream of water\n";
+    platform.writeWordList(shortList);
     fScaffold window(platform);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -183,6 +184,29 @@ int main(int argc, char **argv)
         }));
     }
 
+    // Start with a clue of 100 characters against one of 60,000: the clue is
+    // laid out only as far as its label shows it, so the two should differ
+    // little. The list is written before each Start, outside the timing, and
+    // the short list put back for the other benchmarks.
+    for (const int length : {100, 60000}) {
+        QByteArray clue;
+        while (clue.size() < length)
+            clue += "a word of many uses and of many more meanings besides ";
+        clue.truncate(length);
+        const QByteArray list = "1\napple=" + clue + "\n";
+        const std::string name = "start-click-clue-" + std::to_string(length);
+        setup(benchmark::RegisterBenchmark(name.c_str(), [&bench, &platform, &shortList, list](benchmark::State &state) {
+            Timed(
+                    state,
+                    [&] {
+                        platform.writeWordList(list);
+                        bench.idle();
+                    },
+                    [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
+            platform.writeWordList(shortList);
+        }));
+    }
+
     CaptureReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
@@ -213,5 +237,11 @@ int main(int argc, char **argv)
         if (value > 0 && repaint > 0)
             Row(f.figure, Duration(value), Duration(repaint) + " repaint", value / repaint, f.goal);
     }
+    const double shortClue = reporter.time("start-click-clue-100");
+    const double longClue = reporter.time("start-click-clue-60000");
+    std::printf("\nA Start click with a long clue against one with a short clue:\n");
+    if (shortClue > 0 && longClue > 0)
+        Row("Start click, a 60,000-character clue", Duration(longClue), Duration(shortClue) + " with 100 characters",
+            longClue / shortClue, 2.0);
     return 0;
 }

@@ -39,6 +39,9 @@ char32_t CodePointAt(const QString &vText, qsizetype vAt, qsizetype &vWidth)
 // joiner) and the line and paragraph separators.
 bool IsInvisible(char32_t vCharacter)
 {
+    // The ASCII ones are the controls; the rest needs the Unicode tables.
+    if (vCharacter < 0x80)
+        return vCharacter < 0x20 || vCharacter == 0x7F;
     switch (QChar::category(vCharacter)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -54,9 +57,16 @@ bool IsInvisible(char32_t vCharacter)
 // (a tab, a line separator), the replacement character for the others.
 QString Defused(const QString &vText)
 {
-    QString shown;
+    // Most texts hold none, and are kept as they are, without a copy: a clue
+    // may be long, and is defused at every Start.
+    qsizetype first = 0;
+    for (qsizetype width = 1; first < vText.size() && !IsInvisible(CodePointAt(vText, first, width)); first += width) {
+    }
+    if (first == vText.size())
+        return vText;
+    QString shown = vText.left(first);
     shown.reserve(vText.size());
-    for (qsizetype i = 0, width = 1; i < vText.size(); i += width) {
+    for (qsizetype i = first, width = 1; i < vText.size(); i += width) {
         const char32_t character = CodePointAt(vText, i, width);
         if (!IsInvisible(character))
             shown += QStringView(vText).mid(i, width);
@@ -224,7 +234,7 @@ std::unique_ptr<TextInput> WordList::Open(const Opener &vOpen, const QString &vP
     std::unique_ptr<TextInput> input = vOpen(vPath, why);
     if (!input)
         throw WordListError(QStringLiteral("The word list could not be opened: %1.").arg(why),
-                            QStringLiteral("Put a Vocabulary.txt beside the program: its first line is the number "
+                            QStringLiteral("Put a word list there, or name another: its first line is the number "
                                            "of entries, then one entry per line, for instance apple=a sweet fruit."));
     return input;
 }

@@ -24,7 +24,7 @@ qint16 EntryNumber(qint16 vCount, double vRandom)
 
 QString cScaffold::WordListPath() const
 {
-    return WordList::PathIn(m_platform.programFolder());
+    return m_platform.wordListPath();
 }
 
 WordList::Opener cScaffold::opener()
@@ -83,11 +83,15 @@ void cScaffold::InitialEnable()
 
 void cScaffold::Operation(const QString &vName, QString &vMeaning)
 {
+    // The meaning may be long: it is changed in place and copied once, into
+    // the caption.
     if (!vMeaning.isEmpty()) {
         const qsizetype first = WordList::Cells(vMeaning.left(2)).first().size();
-        vMeaning = vMeaning.left(first).toUpper() + vMeaning.mid(first);
+        vMeaning.replace(0, first, vMeaning.left(first).toUpper());
     }
-    m_board.control(Controls::lMeaning).setCaption(Controls::MeaningClue + vMeaning);
+    QString caption = Controls::MeaningClue;
+    caption.reserve(caption.size() + vMeaning.size());
+    m_board.control(Controls::lMeaning).setCaption(caption += vMeaning);
 
     // Characters no letter cell can reveal (a blank, a hyphen, an accented
     // letter) are shown from the start, so that the word can still be won.

@@ -14,7 +14,8 @@ class cScaffold
 public:
     cScaffold(Board &vBoard, Platform &vPlatform) : m_board(vBoard), m_platform(vPlatform) { }
 
-    // The file the words come from; empty when the program's folder is unknown.
+    // The file the words come from, as the platform finds it; empty when it
+    // cannot be found.
     QString WordListPath() const;
 
     // Reads the count on the list's first line, reseeds the random source and

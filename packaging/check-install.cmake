@@ -1,12 +1,13 @@
 # Installs a build into a scratch folder and checks what a desktop needs:
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DSYSTEM_CONFIG=ON|OFF
+#         -DDEFAULT_LIST=<the shipped Vocabulary.txt> -DLEVELS=beginner;...
 #         -DICON_SIZES=16;32;... -P check-install.cmake
 # Run by CTest (test install_layout). The desktop entry and the metainfo are
 # validated only where desktop-file-validate and appstreamcli are installed.
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var BUILD_DIR SOURCE_DIR WORK_DIR ICON_SIZES)
+foreach(var BUILD_DIR SOURCE_DIR WORK_DIR ICON_SIZES DEFAULT_LIST LEVELS)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "check-install.cmake: ${var} is not set")
     endif()
@@ -31,34 +32,57 @@ macro(fail)
 endmacro()
 
 # The program and the checker in a folder of their own, started through
-# relative links in games/, where Debian keeps the commands of its games.
+# relative links: the game's in games/, where Debian keeps the commands of its
+# games, and the checker's in bin/, on root's PATH too, for root edits the
+# installed list.
 foreach(name scaffold scaffold-check)
     set(program "${prefix}/lib/scaffold/${name}")
     if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}" OR IS_DIRECTORY "${program}")
         fail("lib/scaffold/${name} is not the program")
     endif()
-    if(NOT IS_SYMLINK "${prefix}/games/${name}")
-        fail("games/${name} is not a symbolic link")
+    if(name STREQUAL "scaffold")
+        set(link games/${name})
+        set(not_link bin/${name})
     else()
-        file(READ_SYMLINK "${prefix}/games/${name}" target)
+        set(link bin/${name})
+        set(not_link games/${name})
+    endif()
+    if(EXISTS "${prefix}/${not_link}" OR IS_SYMLINK "${prefix}/${not_link}")
+        fail("${not_link} is installed: the command belongs in ${link} alone")
+    endif()
+    if(NOT IS_SYMLINK "${prefix}/${link}")
+        fail("${link} is not a symbolic link")
+    else()
+        file(READ_SYMLINK "${prefix}/${link}" target)
         if(NOT target STREQUAL "../lib/scaffold/${name}")
-            fail("games/${name} points at ${target}, not ../lib/scaffold/${name}")
+            fail("${link} points at ${target}, not ../lib/scaffold/${name}")
         endif()
-        file(REAL_PATH "${prefix}/games/${name}" resolved)
+        file(REAL_PATH "${prefix}/${link}" resolved)
         if(NOT resolved STREQUAL program)
-            fail("games/${name} resolves to ${resolved}")
+            fail("${link} resolves to ${resolved}")
         endif()
     endif()
 endforeach()
 
-# Started through its link, the checker finds the installed list and passes it.
-execute_process(COMMAND "${prefix}/games/scaffold-check" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+# Started through its link, the checker finds the installed list and passes
+# it; each level passes too.
+execute_process(COMMAND "${prefix}/bin/scaffold-check" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "entries, all playable")
-    fail("games/scaffold-check on the installed list: status ${rc}:\n${out}")
+    fail("bin/scaffold-check on the installed list: status ${rc}:\n${out}")
 endif()
-if(EXISTS "${prefix}/bin")
-    fail("bin/ is installed: a game's commands belong in games/")
-endif()
+foreach(level IN LISTS LEVELS)
+    set(installed "${prefix}/share/scaffold/lists/${level}.txt")
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${installed}" "${SOURCE_DIR}/data/lists/${level}.txt"
+        RESULT_VARIABLE differs)
+    if(differs)
+        fail("share/scaffold/lists/${level}.txt is missing or differs from data/lists/${level}.txt")
+        continue()
+    endif()
+    execute_process(COMMAND "${prefix}/bin/scaffold-check" "${installed}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+        fail("scaffold-check share/scaffold/lists/${level}.txt: status ${rc}:\n${out}")
+    endif()
+endforeach()
 
 # The manual pages, compressed, render without a warning; the changelog is there.
 foreach(page scaffold scaffold-check)
@@ -90,10 +114,10 @@ file(REAL_PATH "${list}" list_file)
 if(NOT EXISTS "${list_file}")
     fail("lib/scaffold/Vocabulary.txt is missing")
 else()
-    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${list_file}" "${SOURCE_DIR}/data/Vocabulary.txt"
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${list_file}" "${DEFAULT_LIST}"
         RESULT_VARIABLE differs)
     if(differs)
-        fail("the installed word list differs from data/Vocabulary.txt")
+        fail("the installed word list differs from ${DEFAULT_LIST}")
     endif()
     if(SYSTEM_CONFIG)
         if(NOT IS_SYMLINK "${list}" OR NOT list_file STREQUAL "${prefix}/etc/scaffold/Vocabulary.txt")
@@ -158,6 +182,22 @@ if(EXISTS "${desktop}")
     foreach(keyword IN ITEMS hangman vocabulary words spelling)
         if(NOT entry MATCHES "\nKeywords=([^;\n]*;)*${keyword};")
             fail("the desktop entry's keywords lack ${keyword}")
+        endif()
+    endforeach()
+    # An action per level, which starts the game on the installed list.
+    list(JOIN LEVELS ";" actions)
+    if(NOT entry MATCHES "\nActions=${actions};\n")
+        fail("the desktop entry's actions are not ${actions}")
+    endif()
+    foreach(level IN LISTS LEVELS)
+        string(SUBSTRING "${level}" 0 1 initial)
+        string(TOUPPER "${initial}" initial)
+        string(SUBSTRING "${level}" 1 -1 rest)
+        set(action "\n\\[Desktop Action ${level}\\]\nName=${initial}${rest} words\nExec=scaffold ([^\n]*)\n")
+        if(NOT entry MATCHES "${action}")
+            fail("the desktop entry has no action \"${initial}${rest} words\"")
+        elseif(NOT CMAKE_MATCH_1 STREQUAL "${prefix}/share/scaffold/lists/${level}.txt")
+            fail("the action ${level} plays ${CMAKE_MATCH_1}, not the installed list")
         endif()
     endforeach()
 endif()

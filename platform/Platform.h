@@ -30,6 +30,10 @@ public:
     // The folder of the running program's real executable, without a trailing
     // separator; empty when it cannot be determined.
     virtual QString programFolder() const = 0;
+    // The word list to play: the file named on the command line, or else
+    // Vocabulary.txt in programFolder(); empty when neither is known. A
+    // symbolic link is followed to its file, which is the one to edit.
+    virtual QString wordListPath() const = 0;
 
     // Ends the program at once: nothing after the call runs. Implementations
     // throw ProgramEnd, which the window catches at the edge of its handler.

@@ -43,3 +43,17 @@ QString ProgramFolder()
         return QString();
     return folder;
 }
+
+QString WordListFile(const QString &vChosen, const QString &vFolder)
+{
+    if (vChosen.isEmpty() && vFolder.isEmpty())
+        return QString();
+    const QFileInfo file(vChosen.isEmpty() ? vFolder + QStringLiteral("/Vocabulary.txt") : vChosen);
+    const QString real = file.canonicalFilePath();
+    if (!real.isEmpty())
+        return real;
+    // A link whose file is gone names where the file belongs.
+    if (file.isSymLink())
+        return file.symLinkTarget();
+    return file.absoluteFilePath();
+}

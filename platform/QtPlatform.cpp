@@ -59,6 +59,11 @@ QString QtPlatform::programFolder() const
     return ProgramFolder();
 }
 
+QString QtPlatform::wordListPath() const
+{
+    return WordListFile(m_wordList, ProgramFolder());
+}
+
 void QtPlatform::end()
 {
     throw ProgramEnd{};

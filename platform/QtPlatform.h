@@ -10,7 +10,7 @@ class QMessageBox;
 class QWidget;
 
 // The desktop services over Qt: message boxes, files, a clock-seeded random
-// source and the program's folder.
+// source, the program's folder and the word list to play.
 class QtPlatform : public Platform
 {
 public:
@@ -27,9 +27,13 @@ public:
     void reseed() override;
     double random() override;
     QString programFolder() const override;
+    QString wordListPath() const override;
+    // Plays vPath instead of the list beside the program; empty goes back to that list.
+    void chooseWordList(const QString &vPath) { m_wordList = vPath; }
     [[noreturn]] void end() override;
 
 private:
     QWidget *m_parent = nullptr;
     QRandomGenerator m_random;
+    QString m_wordList;
 };

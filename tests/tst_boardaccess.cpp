@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QTextDocument>
 
 // The window as players meet it who play without a mouse, with a screen
 // reader, on a dark theme or with weaker sight: typed guesses, what a screen
@@ -37,6 +38,16 @@ private:
     };
 
     static QAccessibleInterface *accessible(QObject *vObject) { return QAccessible::queryAccessibleInterface(vObject); }
+    // The text a tooltip shows, its markup rendered as the tooltip renders it.
+    static QString shownToolTip(const QWidget *vWidget)
+    {
+        QTextDocument document;
+        if (Qt::mightBeRichText(vWidget->toolTip()))
+            document.setHtml(vWidget->toolTip());
+        else
+            document.setPlainText(vWidget->toolTip());
+        return document.toPlainText();
+    }
 
     // The accessible children of vParent, as "role name" lines.
     static QStringList readOut(QAccessibleInterface *vParent)
@@ -357,7 +368,7 @@ private slots:
         QVERIFY(shown.endsWith(QChar(0x2026)));
         QVERIFY(whole.startsWith(shown.chopped(1).trimmed()));
         QVERIFY(label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, shown).height() <= label->height());
-        QCOMPARE(label->toolTip(), whole);
+        QCOMPARE(shownToolTip(label), whole);
         QCOMPARE(accessible(label)->text(QAccessible::Description), whole);
         QCOMPARE(accessible(label)->text(QAccessible::Name), whole);
 
@@ -365,6 +376,42 @@ private slots:
         win.start("fig=a fruit");
         QVERIFY(!label->isCut());
         QVERIFY(label->toolTip().isEmpty());
+    }
+
+    // Cut downwards, sideways (a run with no place to break, wider than the
+    // label) or both: the label shows an ellipsis and only what fits; the
+    // tooltip shows the clue as plain text, its first 1,000 characters; a
+    // screen reader gets it whole.
+    void aClueTooLongOrTooWideIsCut_data()
+    {
+        QTest::addColumn<QByteArray>("clue");
+        QTest::newRow("a run of 100 W") << QByteArray(100, 'W');
+        QTest::newRow("a long word after short ones") << QByteArray("in its longest form pneumonoultramicroscopicsilicovolcanoconiosis");
+        QByteArray huge;
+        while (huge.size() < 60000)
+            huge += "<b>bold</b> <h1>words</h1> of many uses ";
+        huge.chop(1);
+        QTest::newRow("60,000 characters with markup") << huge;
+    }
+    void aClueTooLongOrTooWideIsCut()
+    {
+        QFETCH(QByteArray, clue);
+        Window win;
+        win.start("word=" + clue);
+        auto *label = win.get<ClueLabel>(Controls::lMeaning);
+        const QString whole = label->text();
+        QVERIFY(whole.endsWith(QString::fromLatin1(clue.mid(1))));
+        QVERIFY(label->isCut());
+        const QString shown = label->shownText();
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1)), qPrintable(shown));
+        const QRect area = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(area, Qt::TextWordWrap, shown);
+        QVERIFY2(needed.height() <= area.height() && needed.width() <= area.width(), qPrintable(shown));
+
+        const QString tip = shownToolTip(label);
+        QVERIFY2(tip.endsWith(QChar(0x2026)) == (whole.size() > 1000), qPrintable(tip));
+        QCOMPARE(tip.chopped(tip.endsWith(QChar(0x2026)) ? 1 : 0), whole.left(1000));
+        QCOMPARE(accessible(label)->text(QAccessible::Description), whole);
     }
 
     void aShortClueLooksAsAPlainLabelShowsIt()

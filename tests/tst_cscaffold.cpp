@@ -4,6 +4,7 @@
 #include "testsupport/FakePlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -169,7 +170,7 @@ private slots:
         QTest::addColumn<QString>("hint");
         const QString entry = "apple=a sweet fruit";
         const QString count = "such as 25";
-        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a Vocabulary.txt";
+        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a word list there";
         QTest::newRow("empty") << QByteArray("") << "is empty" << 0 << count;
         QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1 << count;
         QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1 << count;
@@ -220,6 +221,53 @@ private slots:
         QVERIFY(g.board == before);
         QVERIFY(g.vWord.isEmpty());
         QCOMPARE(g.platform.ends, 0);
+    }
+
+    // `scaffold FILE`: FILE is played instead of the list in the folder, read
+    // afresh at every Start, and named by the message of a Start it refuses,
+    // with the command that checks it.
+    void aChosenListIsPlayedReadAfreshAndNamed()
+    {
+        Game g;
+        g.platform.writeWordList("1\napple=a sweet fruit\n");
+        g.platform.chosenList = g.platform.folder.filePath("my level.txt");
+        g.platform.writeWordList("1\nfig=a small soft fruit\n");
+        g.start();
+        QCOMPARE(g.vWord, "fig");
+        g.platform.writeWordList("1\nkiwi=a green fruit\n");
+        g.start();
+        QCOMPARE(g.vWord, "kiwi");
+
+        g.platform.writeWordList("1\nno equals sign\n");
+        g.start();
+        QCOMPARE(g.platform.messages.size(), size_t(1));
+        const QStringList lines = g.platform.messages.front().text.split(QChar(13));
+        const QString chosen = QDir::toNativeSeparators(g.platform.folder.filePath("my level.txt"));
+        QVERIFY2(lines.contains("File: " + chosen), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.last().endsWith(": scaffold-check '" + chosen + "'"), qPrintable(lines.last()));
+        QCOMPARE(g.vWord, "kiwi");
+    }
+
+    // The installed list is a link to the file under /etc: messages name that
+    // file, the one to edit, also when it is gone.
+    void aLinkedListIsNamedByTheFileItLeadsTo()
+    {
+        Game g;
+        const QString target = g.platform.folder.filePath("etc/Vocabulary.txt");
+        QVERIFY(QDir(g.platform.folder.path()).mkdir("etc"));
+        QFile list(target);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("1\nno equals sign\n");
+        list.close();
+        QVERIFY(QFile::link(target, g.platform.folder.filePath("Vocabulary.txt")));
+        g.start();
+        QVERIFY(QFile::remove(target));
+        g.start();
+        QCOMPARE(g.platform.messages.size(), size_t(2));
+        for (const ShownMessage &m : g.platform.messages) {
+            QVERIFY2(m.text.split(QChar(13)).contains("File: " + QDir::toNativeSeparators(target)), qPrintable(m.text));
+            QVERIFY(m.text.endsWith(": scaffold-check " + QDir::toNativeSeparators(target)));
+        }
     }
 
     // With no folder to look in, nothing is read: not even a file at the root.

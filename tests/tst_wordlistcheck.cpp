@@ -162,7 +162,7 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QTest::newRow(qPrintable("fuzz corpus " + file.fileName())) << f.readAll().mid(3);
         }
-        QFile shipped(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/Vocabulary.txt"));
+        QFile shipped(QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists/intermediate.txt"));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         QTest::newRow("the shipped list") << shipped.readAll();
         QTest::newRow("no file at all") << QByteArray("<none>");
@@ -338,7 +338,7 @@ private slots:
 
     void theShippedListChecksClean()
     {
-        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/Vocabulary.txt")});
+        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists/intermediate.txt")});
         QCOMPARE(run.status, 0);
         QVERIFY2(QRegularExpression("^\\d+ entries, all playable\n$").match(run.out).hasMatch(), qPrintable(run.out));
     }

@@ -1,6 +1,7 @@
 #include "testsupport/FakePlatform.h"
 
 #include "platform/FileTextInput.h"
+#include "platform/ProgramFolder.h"
 
 #include <QFile>
 
@@ -44,12 +45,13 @@ void FakePlatform::end()
 
 QString FakePlatform::wordListPath() const
 {
-    return folder.path() + QStringLiteral("/Vocabulary.txt");
+    return WordListFile(chosenList, programFolder());
 }
 
 void FakePlatform::writeWordList(const QByteArray &vBytes) const
 {
-    QFile file(wordListPath());
+    const QString path = WordListFile(chosenList, folder.path());
+    QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(vBytes) != vBytes.size())
-        qFatal("cannot write the word list %s", qPrintable(wordListPath()));
+        qFatal("cannot write the word list %s", qPrintable(path));
 }

@@ -18,7 +18,8 @@ struct ShownMessage
 
 // The desktop without a desktop: message boxes are recorded and answered from
 // a script, random values are chosen by the test, and the program folder is a
-// temporary folder of its own whose word list is read with the real reader.
+// temporary folder of its own whose word list is read with the real reader,
+// found as the real platform finds it.
 // end() throws ProgramEnd, as the real one does, so that a caller sees that
 // nothing ran after it.
 class FakePlatform : public Platform
@@ -31,11 +32,13 @@ public:
     QString programFolder() const override { return folderKnown ? folder.path() : QString(); }
     [[noreturn]] void end() override;
 
-    QString wordListPath() const;
+    QString wordListPath() const override;
     // Writes the word list exactly as given, bytes and line ends included.
     void writeWordList(const QByteArray &vBytes) const;
 
     QTemporaryDir folder;
+    // The list named on the command line; empty plays the one in the folder.
+    QString chosenList;
     // False plays a system that cannot say where the program is.
     bool folderKnown = true;
     // Every message shown; keepMessages false keeps only their number.

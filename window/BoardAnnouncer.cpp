@@ -12,10 +12,11 @@ void BoardAnnouncer::follow(QWidget *vWidget, NameOf vName)
 
 void BoardAnnouncer::announce()
 {
-    // A clue cut short is whole in its tooltip and its description.
+    // A clue cut short is whole in its description, and in its tooltip as
+    // plain text up to a length a tooltip can show.
     const QString whole = m_clue->isCut() ? m_clue->text() : QString();
-    if (m_clue->toolTip() != whole) {
-        m_clue->setToolTip(whole);
+    if (m_clue->accessibleDescription() != whole) {
+        m_clue->setToolTip(ClueLabel::toolTipFor(whole));
         m_clue->setAccessibleDescription(whole);
     }
     for (Told &told : m_told) {
