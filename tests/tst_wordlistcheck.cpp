@@ -263,8 +263,8 @@ private slots:
                    "    hint: Open it in your editor and save it as plain text (.txt).\n1 error, 0 warnings in 0 entries\n";
         QTest::newRow("the file cannot be read") << QByteArray("<none>") << 2
                                                  << "@: error: The word list could not be opened: the file does not exist.\n"
-                                                    "    hint: Put a Vocabulary.txt beside the program: its first line is the number of "
-                                                    "entries, then one entry per line, for instance apple=a sweet fruit.\n";
+                                                    "    hint: Put a word list there, or name another: its first line is the number "
+                                                    "of entries, then one entry per line, for instance apple=a sweet fruit.\n";
     }
     void theProgramReportsLikeACompiler()
     {
