@@ -3,6 +3,7 @@
 #include "game/GameHandlers.h"
 #include "platform/Controls.h"
 #include "platform/QtBoard.h"
+#include "window/AnnouncingPlatform.h"
 #include "window/AppIcon.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardAnnouncer.h"
@@ -12,7 +13,7 @@
 #include "window/ClickLabel.h"
 #include "window/Layout.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,8 +21,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
-fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent), m_platform(vPlatform)
+#include <algorithm>
+
+fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent),
+      m_told(std::make_unique<AnnouncingPlatform>(vPlatform, [this] { announceBoard(); })),
+      m_platform(*m_told)
 {
     BoardAccessibility::install();
     setObjectName(QStringLiteral("fScaffold"));
@@ -41,6 +47,12 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     setTabOrder(board.start, board.exit);
     board.start->setFocus();
     m_letters = board.letters;
+    m_buttons = {board.start, board.exit};
+    for (QPushButton *button : std::as_const(m_buttons))
+        button->installEventFilter(this);
+    // Start is where a screen reader looks first; its letter buttons take no focus.
+    board.start->setAccessibleDescription(BoardAnnouncer::HowToPlay);
+    showFocusFrame();
     buildMenu();
     // The window keeps the board's size: nothing on it moves or stretches.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -48,10 +60,7 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     // outlives the frames that use it.
     board.cellFrameStyle->setParent(this);
 
-    m_announcer = std::make_unique<BoardAnnouncer>(board.clue);
-    m_announcer->follow(board.drawing, BoardAccessibility::figureName);
-    m_announcer->follow(board.wordRow, BoardAccessibility::wordName);
-    m_announcer->follow(board.chances, BoardAccessibility::chancesName);
+    m_announcer = std::make_unique<BoardAnnouncer>(board);
 }
 
 fScaffold::~fScaffold() = default;
@@ -78,6 +87,44 @@ void fScaffold::buildMenu()
     connect(content, &QAction::triggered, this, &fScaffold::mContent_Click);
     connect(about, &QAction::triggered, this, &fScaffold::mAboutUs_Click);
     connect(exit, &QAction::triggered, this, &fScaffold::mExit_Click);
+
+    // Escape closes the menu and leaves the bar holding the keyboard, where a
+    // typed e would choose Exit; a second Escape, sent here, gives the
+    // keyboard back to the board. A menu closed by a choice or a click has
+    // left the bar already.
+    connect(help, &QMenu::aboutToHide, this, [this, bar] {
+        QTimer::singleShot(0, this, [this, bar] {
+            if (bar->hasFocus() && !QApplication::activePopupWidget()) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(bar, &escape);
+            }
+            showFocusFrame();
+        });
+    });
+}
+
+bool fScaffold::inGame() const
+{
+    return std::any_of(m_letters.begin(), m_letters.end(), [](const ClickLabel *vCell) { return vCell->isEnabled(); });
+}
+
+void fScaffold::showFocusFrame()
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget *focused = focusWidget())
+        focused->update();
+}
+
+bool fScaffold::eventFilter(QObject *vWatched, QEvent *vEvent)
+{
+    // A blank typed as part of the word would press the focused button:
+    // Start would throw the game away, Exit would quit.
+    if ((vEvent->type() == QEvent::KeyPress || vEvent->type() == QEvent::KeyRelease)
+        && static_cast<QKeyEvent *>(vEvent)->key() == Qt::Key_Space && inGame()) {
+        vEvent->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(vWatched, vEvent);
 }
 
 void fScaffold::keyPressEvent(QKeyEvent *vEvent)
@@ -95,6 +142,12 @@ void fScaffold::keyPressEvent(QKeyEvent *vEvent)
     // A letter typed with no modifier but Shift is a guess. Other keys go on
     // to the menu's access keys and the rest of Qt.
     if (key < Qt::Key_A || key > Qt::Key_Z || (vEvent->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(vEvent);
+        return;
+    }
+    // A letter an open menu, or the menu bar, did not take plays no guess
+    // behind it: the player is choosing from the menu.
+    if (QApplication::activePopupWidget() || qobject_cast<QMenuBar *>(QApplication::focusWidget())) {
         QMainWindow::keyPressEvent(vEvent);
         return;
     }
@@ -118,15 +171,14 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
     if (m_ended || m_running)
         return;
     const QScopedValueRollback<bool> running(m_running, true);
-    // A handler that stops at a message box waits in the box's event loop,
-    // which runs this queued call: a screen reader hears how the guess left
-    // the board before the box is answered. The call at the end covers
-    // what follows.
-    QMetaObject::invokeMethod(this, &fScaffold::announceBoard, Qt::QueuedConnection);
+    // A handler that stops at a message box tells a screen reader how the
+    // board stands as the box opens (m_told); the call at the end covers what
+    // follows. The focus frame shows again after every message.
     QString failure;
     try {
         vHandler();
         announceBoard();
+        showFocusFrame();
         return;
     } catch (const ProgramEnd &) {
         finish();
@@ -161,7 +213,16 @@ void fScaffold::cStart_Click()
 {
     guarded([this] {
         QtBoard board(*this);
-        game::cStart_Click(board, m_platform, vWord, vMisses);
+        // A Start refused for its word list draws no word and leaves this one
+        // null, and the game in progress as it was.
+        QString drawn;
+        int misses = vMisses;
+        game::cStart_Click(board, m_platform, drawn, misses);
+        if (drawn.isNull())
+            return;
+        vWord = drawn;
+        vMisses = misses;
+        m_announcer->expect(BoardAnnouncer::Move::NewWord);
     });
 }
 
@@ -169,6 +230,7 @@ void fScaffold::lLetters_Click(qint16 Index)
 {
     guarded([this, Index] {
         QtBoard board(*this);
+        m_announcer->expect(BoardAnnouncer::Move::Guess, m_letters.at(Index)->text());
         game::lLetters_Click(board, m_platform, vWord, vMisses, Index);
     });
 }
