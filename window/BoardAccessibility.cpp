@@ -234,14 +234,18 @@ QString BoardAccessibility::wordSize(const QWidget *vWordRow)
     return QStringLiteral("%1 words, %2 and %3").arg(counts.size() + 1).arg(first.join(QStringLiteral(", ")), letters);
 }
 
-QString BoardAccessibility::wordName(const QWidget *vWordRow)
+QString BoardAccessibility::wordCells(const QWidget *vWordRow)
 {
     QStringList spoken;
     for (const QString &cell : CellsInPlay(vWordRow))
         spoken << Spoken(cell);
-    if (spoken.isEmpty())
-        return QStringLiteral("No word yet");
-    return spoken.join(u' ') + QStringLiteral(", ") + wordSize(vWordRow);
+    return spoken.join(u' ');
+}
+
+QString BoardAccessibility::wordName(const QWidget *vWordRow)
+{
+    const QString cells = wordCells(vWordRow);
+    return cells.isEmpty() ? QStringLiteral("No word yet") : cells + QStringLiteral(", ") + wordSize(vWordRow);
 }
 
 QString BoardAccessibility::figureName(const QWidget *vDrawing)

@@ -64,5 +64,5 @@ QString BoardAnnouncer::sentence(bool vChancesChanged) const
     if (vChancesChanged)
         return QStringLiteral("%1 is not in the word. %2. %3.")
                 .arg(m_letter, chancesName(m_chances), figureName(m_drawing));
-    return QStringLiteral("%1 is in the word: %2.").arg(m_letter, wordName(m_wordRow));
+    return QStringLiteral("%1 is in the word: %2.").arg(m_letter, wordCells(m_wordRow));
 }

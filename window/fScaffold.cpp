@@ -94,7 +94,7 @@ void fScaffold::buildMenu()
     // left the bar already.
     connect(help, &QMenu::aboutToHide, this, [this, bar] {
         QTimer::singleShot(0, this, [this, bar] {
-            if (bar->hasFocus() && !QApplication::activePopupWidget()) {
+            if (focusWidget() == bar && !QApplication::activePopupWidget()) {
                 QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QApplication::sendEvent(bar, &escape);
             }
@@ -113,6 +113,13 @@ void fScaffold::showFocusFrame()
     setAttribute(Qt::WA_KeyboardFocusChange);
     if (QWidget *focused = focusWidget())
         focused->update();
+}
+
+void fScaffold::showEvent(QShowEvent *vEvent)
+{
+    QMainWindow::showEvent(vEvent);
+    // Showing a window hides its focus frame until a Tab; it shows at once.
+    showFocusFrame();
 }
 
 bool fScaffold::eventFilter(QObject *vWatched, QEvent *vEvent)

@@ -32,6 +32,7 @@ public:
 protected:
     // Typing a letter A to Z plays the guess a click on its cell plays.
     void keyPressEvent(QKeyEvent *vEvent) override;
+    void showEvent(QShowEvent *vEvent) override;
     // During a game, a space typed on Start or Exit presses nothing.
     bool eventFilter(QObject *vWatched, QEvent *vEvent) override;
 
