@@ -26,8 +26,8 @@
 #include <algorithm>
 
 fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent),
-      m_told(std::make_unique<AnnouncingPlatform>(vPlatform, [this] { announceBoard(); })),
-      m_platform(*m_told)
+      m_announcing(std::make_unique<AnnouncingPlatform>(vPlatform, [this] { announceBoard(); })),
+      m_platform(*m_announcing)
 {
     BoardAccessibility::install();
     setObjectName(QStringLiteral("fScaffold"));
@@ -47,12 +47,10 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     setTabOrder(board.start, board.exit);
     board.start->setFocus();
     m_letters = board.letters;
-    m_buttons = {board.start, board.exit};
-    for (QPushButton *button : std::as_const(m_buttons))
+    for (QPushButton *button : {board.start, board.exit})
         button->installEventFilter(this);
-    // Start is where a screen reader looks first; its letter buttons take no focus.
+    // Start is where a screen reader looks first; the letter buttons take no focus.
     board.start->setAccessibleDescription(BoardAnnouncer::HowToPlay);
-    showFocusFrame();
     buildMenu();
     // The window keeps the board's size: nothing on it moves or stretches.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -137,8 +135,8 @@ bool fScaffold::eventFilter(QObject *vWatched, QEvent *vEvent)
 void fScaffold::keyPressEvent(QKeyEvent *vEvent)
 {
     const int key = vEvent->key();
-    // Enter presses the focused button, as Space does; a button outside a
-    // dialog leaves Enter to its window.
+    // Enter presses the focused button, as Space does outside a game; a
+    // button outside a dialog leaves Enter to its window.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && !vEvent->isAutoRepeat()) {
             vEvent->accept();
@@ -179,7 +177,7 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
         return;
     const QScopedValueRollback<bool> running(m_running, true);
     // A handler that stops at a message box tells a screen reader how the
-    // board stands as the box opens (m_told); the call at the end covers what
+    // board stands as the box opens (m_announcing); the call at the end covers what
     // follows. The focus frame shows again after every message.
     QString failure;
     try {

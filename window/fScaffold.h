@@ -9,7 +9,6 @@
 
 class BoardAnnouncer;
 class ClickLabel;
-class QPushButton;
 
 // The game's only window: the gallows and figure, the clue, the chances, the
 // letter and word cells, Start and Exit, and the menu. Every control carries
@@ -60,12 +59,11 @@ private:
 
     // The desktop as the handlers use it: before a message box opens, a
     // screen reader is told how the board stands.
-    std::unique_ptr<Platform> m_told;
+    std::unique_ptr<Platform> m_announcing;
     Platform &m_platform;
     bool m_ended = false;
     bool m_running = false;
     QList<ClickLabel *> m_letters;
-    QList<QPushButton *> m_buttons; // Start and Exit
     std::unique_ptr<BoardAnnouncer> m_announcer;
     // The game's two variables keep the names the game's rules give them
     // (vWord, vMisses), as the handlers in game/ do, so that the window and
