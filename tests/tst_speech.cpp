@@ -56,10 +56,11 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("skipped");
         QTest::addColumn<QStringList>("spoken");
-        QTest::newRow("start, hit, miss") << QByteArray("ice cream=a cold sweet food") << "cz" << 0 << QStringList{
+        QTest::newRow("start, hit, miss, a letter again") << QByteArray("ice cream=a cold sweet food") << "czc" << 0 << QStringList{
                 "New word, 2 words, 3 and 5 letters. Meaning : A cold sweet food. Type letters A to Z to guess the word.",
                 "C is in the word: blank C blank space C blank blank blank blank.",
-                "Z is not in the word. Number Of Chances Left : 9. 1 of 10 parts of the figure."};
+                "Z is not in the word. Number Of Chances Left : 9. 1 of 10 parts of the figure.",
+                "C was guessed already."};
         QTest::newRow("blanks and apostrophes as words") << QByteArray("rock 'n' roll=music") << "n" << 0 << QStringList{
                 "New word, 3 words, 4, 1 and 4 letters. Meaning : Music. Type letters A to Z to guess the word.",
                 "N is in the word: blank blank blank blank space apostrophe N apostrophe space blank blank blank blank."};

@@ -52,7 +52,12 @@ void BoardAnnouncer::announce()
         return;
     const QString spoken = sentence(chancesChanged);
     m_move = Move::None;
-    m_notifier->say(spoken);
+    say(spoken);
+}
+
+void BoardAnnouncer::say(const QString &vSentence)
+{
+    m_notifier->say(vSentence);
 }
 
 QString BoardAnnouncer::sentence(bool vChancesChanged) const

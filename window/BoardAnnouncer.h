@@ -27,6 +27,9 @@ public:
     // last told, then speaks the move expected, if any.
     void announce();
 
+    // Speaks vSentence at once.
+    void say(const QString &vSentence);
+
     // What Start says of how to play, where a screen reader looks first.
     static const QString HowToPlay;
 

@@ -161,11 +161,16 @@ void fScaffold::keyPressEvent(QKeyEvent *vEvent)
     if (vEvent->isAutoRepeat())
         return;
     // The letter's cell is the one that shows it; the cell itself refuses
-    // the guess while it is hidden or disabled.
+    // the guess while it is hidden or disabled. A letter typed again is
+    // silent on the board, so a screen reader is told.
     const QString letter(QChar(u'A' + (key - Qt::Key_A)));
-    for (ClickLabel *cell : std::as_const(m_letters))
-        if (cell->text() == letter)
-            cell->click();
+    for (ClickLabel *cell : std::as_const(m_letters)) {
+        if (cell->text() != letter)
+            continue;
+        if (cell->isHidden() && inGame())
+            m_announcer->say(letter + QStringLiteral(" was guessed already."));
+        cell->click();
+    }
 }
 
 void fScaffold::guarded(const std::function<void()> &vHandler)
