@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QRandomGenerator>
+#include <QRect>
 
 #include <memory>
 
@@ -18,9 +19,14 @@ public:
     void setParent(QWidget *vParent) { m_parent = vParent; }
 
     // The box messageBox shows, made but not yet shown: plain text, a carriage
-    // return as a line break, and Escape or closing the box as Cancel.
+    // return as a line break, and Escape or closing the box as Cancel. Enter
+    // and Escape answer it; typed letters and spaces do not.
     static std::unique_ptr<QMessageBox> createBox(QWidget *vParent, const QString &vText, Buttons vButtons,
                                                   const QString &vTitle);
+
+    // Where a box of vBox's size opens beside vKeep, not over it, on vScreen:
+    // to its right, else to its left, level with its top.
+    static QPoint besidePosition(const QSize &vBox, const QRect &vKeep, const QRect &vScreen);
 
     Answer messageBox(const QString &vText, Buttons vButtons, const QString &vTitle) override;
     std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override;

@@ -18,8 +18,11 @@ scaffold_install() {
 SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev libgl-dev fonts-dejavu-core)
 
 # What checking the installed tree (desktop entry, metainfo, manual pages) and
-# the real window on a private X display needs (scripts/test).
-SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils hunspell hunspell-en-gb)
+# the real window on a private X display needs (scripts/test): the British
+# dictionary the word lists' spelling is checked with, and the font without
+# Latin capitals that a Japanese desktop uses, which the cells' font fitting
+# is tested with.
+SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils hunspell hunspell-en-gb fonts-droid-fallback)
 
 # What making and checking the Debian package needs besides (scripts/package).
 SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev lintian "${SCAFFOLD_CHECK_PACKAGES[@]}")

@@ -201,7 +201,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), win.get(Controls::cExit));
         QVERIFY(win.letter('F')->isHidden());
         win.type(key, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(win.platform.ends, 1);
+        // In a game, a space is part of the word being typed: it quits nothing.
+        QCOMPARE(win.platform.ends, key == Qt::Key_Space ? 0 : 1);
     }
 
     // --- What a screen reader reads
@@ -215,9 +216,9 @@ private slots:
         QTest::newRow("before Start") << "-" << "0 of 10 parts of the figure" << "Number Of Chances Left : 10"
                                       << "No word yet";
         QTest::newRow("just started") << "" << "0 of 10 parts of the figure" << "Number Of Chances Left : 10"
-                                      << "_ _ _ _ _ _ _ _ _ _, 10 letters";
+                                      << "blank blank blank blank blank blank blank blank blank blank, 10 letters";
         QTest::newRow("hits and misses") << "EAUTRSO" << "2 of 10 parts of the figure" << "Number Of Chances Left : 8"
-                                         << "_ E T _ _ U _ O U S, 10 letters";
+                                         << "blank E T blank blank U blank O U S, 10 letters";
     }
     void aScreenReaderReadsTheBoardAsItStands()
     {

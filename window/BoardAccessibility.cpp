@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "window/ClickLabel.h"
+#include "window/Notifier.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
@@ -110,7 +111,9 @@ private:
         QList<QWidget *> children;
         for (QObject *object : widget()->children()) {
             auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !child->isHidden() && !m_leftOut.contains(child->objectName()))
+            // A notification is spoken as it comes, not read with the board.
+            if (child && !child->isWindow() && !child->isHidden() && !m_leftOut.contains(child->objectName())
+                && !qobject_cast<Notifier *>(child))
                 children << child;
         }
         return children;
@@ -131,6 +134,9 @@ QAccessibleInterface *Factory(const QString &, QObject *vObject)
     const QString name = widget->objectName();
     if (auto *cell = qobject_cast<ClickLabel *>(widget))
         return new LetterCellInterface(cell);
+    // Named with the sentence it speaks.
+    if (qobject_cast<Notifier *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (qobject_cast<QGroupBox *>(widget)) {
         if (name == Controls::fScaffold1)
             return new WholeInterface(widget, QAccessible::Graphic, BoardAccessibility::figureName,
@@ -169,7 +175,10 @@ QString BoardAccessibility::chancesName(const QWidget *vChances)
     return caption->text() + u' ' + (number ? number->text() : QString());
 }
 
-QString BoardAccessibility::wordName(const QWidget *vWordRow)
+namespace {
+
+// The word's cells in play, as they show now.
+QStringList CellsInPlay(const QWidget *vWordRow)
 {
     QStringList inPlay;
     for (int i = 0; i < Controls::WordCellCount; ++i) {
@@ -177,10 +186,66 @@ QString BoardAccessibility::wordName(const QWidget *vWordRow)
         if (cell && !cell->isHidden())
             inPlay << cell->text();
     }
-    if (inPlay.isEmpty())
-        return QStringLiteral("No word yet");
-    const qsizetype count = inPlay.size();
-    return inPlay.join(u' ') + QStringLiteral(", %1 letter%2").arg(count).arg(count == 1 ? "" : "s");
+    return inPlay;
+}
+
+bool ToGuess(const QString &vCell)
+{
+    return vCell == Controls::Unrevealed || (vCell.size() == 1 && vCell.at(0) >= u'A' && vCell.at(0) <= u'Z');
+}
+
+// A cell as a word a screen reader speaks: read as punctuation, "_" would be
+// "line" and a blank nothing at all.
+QString Spoken(const QString &vCell)
+{
+    if (vCell == Controls::Unrevealed)
+        return QStringLiteral("blank");
+    if (vCell == QLatin1String(" "))
+        return QStringLiteral("space");
+    if (vCell == QLatin1String("-"))
+        return QStringLiteral("hyphen");
+    if (vCell == QLatin1String("'"))
+        return QStringLiteral("apostrophe");
+    return vCell;
+}
+
+} // namespace
+
+QString BoardAccessibility::wordSize(const QWidget *vWordRow)
+{
+    // The letters to guess in each of the word's words; a blank parts them.
+    QList<int> counts{0};
+    for (const QString &cell : CellsInPlay(vWordRow)) {
+        if (cell == QLatin1String(" "))
+            counts << 0;
+        else
+            counts.last() += ToGuess(cell);
+    }
+    counts.removeAll(0);
+    if (counts.isEmpty())
+        return QString();
+    const int last = counts.takeLast();
+    const QString letters = last == 1 && counts.isEmpty() ? QStringLiteral("1 letter") : QStringLiteral("%1 letters").arg(last);
+    if (counts.isEmpty())
+        return letters;
+    QStringList first;
+    for (int count : std::as_const(counts))
+        first << QString::number(count);
+    return QStringLiteral("%1 words, %2 and %3").arg(counts.size() + 1).arg(first.join(QStringLiteral(", ")), letters);
+}
+
+QString BoardAccessibility::wordCells(const QWidget *vWordRow)
+{
+    QStringList spoken;
+    for (const QString &cell : CellsInPlay(vWordRow))
+        spoken << Spoken(cell);
+    return spoken.join(u' ');
+}
+
+QString BoardAccessibility::wordName(const QWidget *vWordRow)
+{
+    const QString cells = wordCells(vWordRow);
+    return cells.isEmpty() ? QStringLiteral("No word yet") : cells + QStringLiteral(", ") + wordSize(vWordRow);
 }
 
 QString BoardAccessibility::figureName(const QWidget *vDrawing)

@@ -23,7 +23,14 @@ void install();
 // drawing (fScaffold1), the word row (Frame1) and the chances (lChances),
 // from what they show now.
 QString figureName(const QWidget *vDrawing);
+// The word row: wordCells, then wordSize.
 QString wordName(const QWidget *vWordRow);
+// The word's cells in play, an unrevealed one read as "blank" and a blank in
+// the word as "space".
+QString wordCells(const QWidget *vWordRow);
+// How many letters there are to guess: "9 letters", or word by word,
+// "2 words, 3 and 5 letters". Empty while there is no word.
+QString wordSize(const QWidget *vWordRow);
 QString chancesName(const QWidget *vChances);
 
 } // namespace BoardAccessibility

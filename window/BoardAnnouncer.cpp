@@ -1,13 +1,33 @@
 #include "window/BoardAnnouncer.h"
 
+#include "window/BoardAccessibility.h"
+#include "window/BoardBuilder.h"
 #include "window/ClueLabel.h"
+#include "window/Notifier.h"
 
 #include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
 
-void BoardAnnouncer::follow(QWidget *vWidget, NameOf vName)
+const QString BoardAnnouncer::HowToPlay = QStringLiteral("Type letters A to Z to guess the word.");
+
+BoardAnnouncer::BoardAnnouncer(const BoardWidgets &vBoard)
+    : m_clue(vBoard.clue), m_drawing(vBoard.drawing), m_wordRow(vBoard.wordRow), m_chances(vBoard.chances),
+      m_notifier(new Notifier(vBoard.clue->parentWidget()))
 {
-    // The name as the board shows it now: nothing has changed yet to tell.
-    m_told.append({vWidget, vName, vName(vWidget)});
+    // The names as the board shows them now: nothing has changed yet to tell.
+    for (auto [widget, name] : {std::pair{m_drawing, &BoardAccessibility::figureName},
+                                {m_wordRow, &BoardAccessibility::wordName},
+                                {m_chances, &BoardAccessibility::chancesName}})
+        m_told.append({widget, name, name(widget)});
+}
+
+BoardAnnouncer::~BoardAnnouncer() = default;
+
+void BoardAnnouncer::expect(Move vMove, const QString &vLetter)
+{
+    m_move = vMove;
+    m_letter = vLetter;
 }
 
 void BoardAnnouncer::announce()
@@ -19,12 +39,36 @@ void BoardAnnouncer::announce()
         m_clue->setToolTip(ClueLabel::toolTipFor(whole));
         m_clue->setAccessibleDescription(whole);
     }
+    bool chancesChanged = false;
     for (Told &told : m_told) {
         const QString name = told.name(told.widget);
         if (name == told.last)
             continue;
         told.last = name;
+        chancesChanged |= told.widget == m_chances;
         QAccessibleEvent changed(told.widget, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+    if (m_move == Move::None)
+        return;
+    const QString spoken = sentence(chancesChanged);
+    m_move = Move::None;
+    say(spoken);
+}
+
+void BoardAnnouncer::say(const QString &vSentence)
+{
+    m_notifier->say(vSentence);
+}
+
+QString BoardAnnouncer::sentence(bool vChancesChanged) const
+{
+    using namespace BoardAccessibility;
+    if (m_move == Move::NewWord)
+        return QStringLiteral("New word, %1. %2. %3").arg(wordSize(m_wordRow), m_clue->text(), HowToPlay);
+    // A guess that costs a chance is a miss; the drawing tells how far it went.
+    if (vChancesChanged)
+        return QStringLiteral("%1 is not in the word. %2. %3.")
+                .arg(m_letter, chancesName(m_chances), figureName(m_drawing));
+    return QStringLiteral("%1 is in the word: %2.").arg(m_letter, wordCells(m_wordRow));
 }

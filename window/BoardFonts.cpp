@@ -5,7 +5,9 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QRawFont>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +43,32 @@ QFont AtPixelSize(QFont vFont, int vPixels)
 {
     vFont.setPixelSize(vPixels);
     return vFont;
+}
+
+int InkWidth(const QRawFont &vRaw, quint32 vGlyph)
+{
+    return qRound(vRaw.boundingRect(vGlyph).width());
+}
+
+// The capitals A to Z, grouped by the font that draws them in vFont.
+struct Drawn
+{
+    QRawFont raw;
+    QList<quint32> glyphs;
+};
+QList<Drawn> DrawnBy(const QFont &vFont)
+{
+    QString capitals;
+    for (int letter = 0; letter < Controls::LetterCount; ++letter)
+        capitals += Controls::LetterCaption(letter);
+    QTextLayout layout(capitals, vFont);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<Drawn> drawn;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        drawn.append({run.rawFont(), run.glyphIndexes()});
+    return drawn;
 }
 
 } // namespace
@@ -83,25 +111,26 @@ QFont BoardFonts::cellFont(const QFont &vBase)
     const int maxSize = height - 2;
     const int start = std::clamp(int(std::min(width / widestPerPixel, height * base / regular.height())), 7, maxSize);
 
-    QRawFont raw = QRawFont::fromFont(AtPixelSize(bold, start));
-    const auto inkWidth = [&](quint32 vGlyph) { return qRound(raw.boundingRect(vGlyph).width()); };
-    QList<quint32> glyphs;
-    QList<int> widths;
-    for (int letter = 0; letter < Controls::LetterCount; ++letter) {
-        glyphs << raw.glyphIndexesForString(Controls::LetterCaption(letter)).value(0);
-        widths << inkWidth(glyphs.last());
-    }
+    // The capitals are measured in the fonts that draw them: a font without
+    // Latin capitals (Droid Sans Fallback, the sans font of a Japanese
+    // desktop) has them drawn from a fallback font, whose capitals are
+    // wider than its own missing-glyph box.
+    QList<Drawn> drawn = DrawnBy(AtPixelSize(bold, start));
+    int widest = 0;
+    for (const Drawn &run : std::as_const(drawn))
+        for (quint32 glyph : run.glyphs)
+            widest = std::max(widest, InkWidth(run.raw, glyph));
     // Only the capitals close to the widest can decide, at this size or at
     // a neighbour: one size step widens a capital by well under the margin.
-    const int widest = *std::max_element(widths.begin(), widths.end());
-    QList<quint32> deciding;
-    for (qsizetype i = 0; i < glyphs.size(); ++i)
-        if (widths.at(i) >= widest - 2)
-            deciding << glyphs.at(i);
+    for (Drawn &run : drawn)
+        run.glyphs.removeIf([&](quint32 vGlyph) { return InkWidth(run.raw, vGlyph) < widest - 2; });
     const auto fits = [&](int vPixels) {
-        raw.setPixelSize(vPixels);
-        return qRound(raw.ascent() + raw.descent()) <= height
-                && std::all_of(deciding.begin(), deciding.end(), [&](quint32 vGlyph) { return inkWidth(vGlyph) <= width; });
+        return std::all_of(drawn.begin(), drawn.end(), [&](Drawn &vRun) {
+            vRun.raw.setPixelSize(vPixels);
+            return qRound(vRun.raw.ascent() + vRun.raw.descent()) <= height
+                    && std::all_of(vRun.glyphs.begin(), vRun.glyphs.end(),
+                                   [&](quint32 vGlyph) { return InkWidth(vRun.raw, vGlyph) <= width; });
+        });
     };
     return AtPixelSize(bold, LargestFitting(7, maxSize, start, fits));
 }

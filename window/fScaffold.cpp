@@ -3,6 +3,7 @@
 #include "game/GameHandlers.h"
 #include "platform/Controls.h"
 #include "platform/QtBoard.h"
+#include "window/AnnouncingPlatform.h"
 #include "window/AppIcon.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardAnnouncer.h"
@@ -12,7 +13,7 @@
 #include "window/ClickLabel.h"
 #include "window/Layout.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,8 +21,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
-fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent), m_platform(vPlatform)
+#include <algorithm>
+
+fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent),
+      m_announcing(std::make_unique<AnnouncingPlatform>(vPlatform, [this] { announceBoard(); })),
+      m_platform(*m_announcing)
 {
     BoardAccessibility::install();
     setObjectName(QStringLiteral("fScaffold"));
@@ -41,6 +47,10 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     setTabOrder(board.start, board.exit);
     board.start->setFocus();
     m_letters = board.letters;
+    for (QPushButton *button : {board.start, board.exit})
+        button->installEventFilter(this);
+    // Start is where a screen reader looks first; the letter buttons take no focus.
+    board.start->setAccessibleDescription(BoardAnnouncer::HowToPlay);
     buildMenu();
     // The window keeps the board's size: nothing on it moves or stretches.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -48,10 +58,7 @@ fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParen
     // outlives the frames that use it.
     board.cellFrameStyle->setParent(this);
 
-    m_announcer = std::make_unique<BoardAnnouncer>(board.clue);
-    m_announcer->follow(board.drawing, BoardAccessibility::figureName);
-    m_announcer->follow(board.wordRow, BoardAccessibility::wordName);
-    m_announcer->follow(board.chances, BoardAccessibility::chancesName);
+    m_announcer = std::make_unique<BoardAnnouncer>(board);
 }
 
 fScaffold::~fScaffold() = default;
@@ -78,13 +85,58 @@ void fScaffold::buildMenu()
     connect(content, &QAction::triggered, this, &fScaffold::mContent_Click);
     connect(about, &QAction::triggered, this, &fScaffold::mAboutUs_Click);
     connect(exit, &QAction::triggered, this, &fScaffold::mExit_Click);
+
+    // Escape closes the menu and leaves the bar holding the keyboard, where a
+    // typed e would choose Exit; a second Escape, sent here, gives the
+    // keyboard back to the board. A menu closed by a choice or a click has
+    // left the bar already.
+    connect(help, &QMenu::aboutToHide, this, [this, bar] {
+        QTimer::singleShot(0, this, [this, bar] {
+            if (focusWidget() == bar && !QApplication::activePopupWidget()) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(bar, &escape);
+            }
+            showFocusFrame();
+        });
+    });
+}
+
+bool fScaffold::inGame() const
+{
+    return std::any_of(m_letters.begin(), m_letters.end(), [](const ClickLabel *vCell) { return vCell->isEnabled(); });
+}
+
+void fScaffold::showFocusFrame()
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget *focused = focusWidget())
+        focused->update();
+}
+
+void fScaffold::showEvent(QShowEvent *vEvent)
+{
+    QMainWindow::showEvent(vEvent);
+    // Showing a window hides its focus frame until a Tab; it shows at once.
+    showFocusFrame();
+}
+
+bool fScaffold::eventFilter(QObject *vWatched, QEvent *vEvent)
+{
+    // A blank typed as part of the word would press the focused button:
+    // Start would throw the game away, Exit would quit.
+    if ((vEvent->type() == QEvent::KeyPress || vEvent->type() == QEvent::KeyRelease)
+        && static_cast<QKeyEvent *>(vEvent)->key() == Qt::Key_Space && inGame()) {
+        vEvent->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(vWatched, vEvent);
 }
 
 void fScaffold::keyPressEvent(QKeyEvent *vEvent)
 {
     const int key = vEvent->key();
-    // Enter presses the focused button, as Space does; a button outside a
-    // dialog leaves Enter to its window.
+    // Enter presses the focused button, as Space does outside a game; a
+    // button outside a dialog leaves Enter to its window.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && !vEvent->isAutoRepeat()) {
             vEvent->accept();
@@ -98,16 +150,27 @@ void fScaffold::keyPressEvent(QKeyEvent *vEvent)
         QMainWindow::keyPressEvent(vEvent);
         return;
     }
+    // A letter an open menu, or the menu bar, did not take plays no guess
+    // behind it: the player is choosing from the menu.
+    if (QApplication::activePopupWidget() || qobject_cast<QMenuBar *>(QApplication::focusWidget())) {
+        QMainWindow::keyPressEvent(vEvent);
+        return;
+    }
     vEvent->accept();
     // A key held down guesses once.
     if (vEvent->isAutoRepeat())
         return;
     // The letter's cell is the one that shows it; the cell itself refuses
-    // the guess while it is hidden or disabled.
+    // the guess while it is hidden or disabled. A letter typed again is
+    // silent on the board, so a screen reader is told.
     const QString letter(QChar(u'A' + (key - Qt::Key_A)));
-    for (ClickLabel *cell : std::as_const(m_letters))
-        if (cell->text() == letter)
-            cell->click();
+    for (ClickLabel *cell : std::as_const(m_letters)) {
+        if (cell->text() != letter)
+            continue;
+        if (cell->isHidden() && inGame())
+            m_announcer->say(letter + QStringLiteral(" was guessed already."));
+        cell->click();
+    }
 }
 
 void fScaffold::guarded(const std::function<void()> &vHandler)
@@ -118,15 +181,14 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
     if (m_ended || m_running)
         return;
     const QScopedValueRollback<bool> running(m_running, true);
-    // A handler that stops at a message box waits in the box's event loop,
-    // which runs this queued call: a screen reader hears how the guess left
-    // the board before the box is answered. The call at the end covers
-    // what follows.
-    QMetaObject::invokeMethod(this, &fScaffold::announceBoard, Qt::QueuedConnection);
+    // A handler that stops at a message box tells a screen reader how the
+    // board stands as the box opens (m_announcing); the call at the end covers what
+    // follows. The focus frame shows again after every message.
     QString failure;
     try {
         vHandler();
         announceBoard();
+        showFocusFrame();
         return;
     } catch (const ProgramEnd &) {
         finish();
@@ -161,7 +223,16 @@ void fScaffold::cStart_Click()
 {
     guarded([this] {
         QtBoard board(*this);
-        game::cStart_Click(board, m_platform, vWord, vMisses);
+        // A Start refused for its word list draws no word and leaves this one
+        // null, and the game in progress as it was.
+        QString drawn;
+        int misses = vMisses;
+        game::cStart_Click(board, m_platform, drawn, misses);
+        if (drawn.isNull())
+            return;
+        vWord = drawn;
+        vMisses = misses;
+        m_announcer->expect(BoardAnnouncer::Move::NewWord);
     });
 }
 
@@ -169,6 +240,7 @@ void fScaffold::lLetters_Click(qint16 Index)
 {
     guarded([this, Index] {
         QtBoard board(*this);
+        m_announcer->expect(BoardAnnouncer::Move::Guess, m_letters.at(Index)->text());
         game::lLetters_Click(board, m_platform, vWord, vMisses, Index);
     });
 }

@@ -31,6 +31,9 @@ public:
 protected:
     // Typing a letter A to Z plays the guess a click on its cell plays.
     void keyPressEvent(QKeyEvent *vEvent) override;
+    void showEvent(QShowEvent *vEvent) override;
+    // During a game, a space typed on Start or Exit presses nothing.
+    bool eventFilter(QObject *vWatched, QEvent *vEvent) override;
 
 private slots:
     void cStart_Click();
@@ -46,10 +49,17 @@ private:
     // is reported in a message box that names it, and the program ends.
     void guarded(const std::function<void()> &vHandler);
     void finish();
-    // Tells a screen reader which names on the board changed, and keeps the
-    // clue's tooltip whole.
+    // Tells a screen reader which names on the board changed and how the
+    // last move went, and keeps the clue's tooltip whole.
     void announceBoard();
+    // True from a Start until the end message is answered.
+    bool inGame() const;
+    // Shows the focus frame, as after a Tab.
+    void showFocusFrame();
 
+    // The desktop as the handlers use it: before a message box opens, a
+    // screen reader is told how the board stands.
+    std::unique_ptr<Platform> m_announcing;
     Platform &m_platform;
     bool m_ended = false;
     bool m_running = false;
