@@ -1,7 +1,10 @@
 #include "WindowUnderTest.h"
 #include "platform/QtPlatform.h"
 #include "testsupport/Headless.h"
+#include "window/BoardAnnouncer.h"
+#include "window/BoardBuilder.h"
 #include "window/BoardFonts.h"
+#include "window/CellFrameStyle.h"
 #include "window/Layout.h"
 
 #include <QAccessible>
@@ -88,6 +91,29 @@ private slots:
     }
 
     // A space typed as part of the word presses neither Exit nor Start.
+    // Flat review and braille read the names off the board; each part whose
+    // name changed is told of once, and a part that did not change is not.
+    void aNameChangeIsToldOnlyForThePartsThatChanged()
+    {
+        static QStringList told;
+        told.clear();
+        QWidget client;
+        const BoardWidgets board = BuildBoard(&client);
+        board.cellFrameStyle->setParent(&client);
+        BoardAnnouncer announcer(board, [](QAccessibleEvent *vEvent) {
+            if (vEvent->type() == QAccessible::NameChanged)
+                told << vEvent->object()->objectName();
+        });
+        client.findChild<QWidget *>(Controls::Element(Controls::lWord, 0))->show();
+        announcer.announce();
+        QCOMPARE(told, QStringList{Controls::Frame1});
+        client.findChild<QLabel *>(Controls::lChances1)->setText(Controls::ChancesLeft(1));
+        client.findChild<QWidget *>(Controls::FigureParts[0])->show();
+        announcer.announce();
+        announcer.announce();
+        QCOMPARE(told, (QStringList{Controls::Frame1, Controls::fScaffold1, Controls::lChances}));
+    }
+
     void typingTheWordAsWrittenPlaysOnlyItsLetters()
     {
         Window win;

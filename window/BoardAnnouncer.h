@@ -6,6 +6,7 @@
 struct BoardWidgets;
 class ClueLabel;
 class Notifier;
+class QAccessibleEvent;
 class QWidget;
 
 // Tells a screen reader what changed on the board after each handler: the
@@ -17,7 +18,10 @@ class QWidget;
 class BoardAnnouncer
 {
 public:
-    explicit BoardAnnouncer(const BoardWidgets &vBoard);
+    // How a change is told to a screen reader: QAccessible::updateAccessibility.
+    using Tell = void (*)(QAccessibleEvent *);
+
+    explicit BoardAnnouncer(const BoardWidgets &vBoard, Tell vTell = nullptr);
     ~BoardAnnouncer();
 
     enum class Move { None, NewWord, Guess };
@@ -48,6 +52,7 @@ private:
     QWidget *m_wordRow;
     QWidget *m_chances;
     Notifier *m_notifier;
+    Tell m_tell;
     QList<Told> m_told;
     Move m_move = Move::None;
     QString m_letter;
