@@ -6,7 +6,7 @@
 
 #include "bench/common.h"
 #include "game/WordListCheck.h"
-#include "platform/FileTextInput.h"
+#include "platform/files/FileTextInput.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,7 +33,8 @@ double g_read = 0;
 void BM_CheckWholeList(benchmark::State &state)
 {
     for (auto _ : state) {
-        const WordListReport report = CheckWordList(&FileTextInput::open, ListPath());
+        QString why;
+        const WordListReport report = CheckWordList(FileTextInput::open(FilePath::FromText(ListPath()), why), why);
         benchmark::DoNotOptimize(report.entries);
     }
 }
@@ -42,7 +43,7 @@ void BM_ReadWholeList(benchmark::State &state)
 {
     for (auto _ : state) {
         QString why;
-        const auto input = FileTextInput::open(ListPath(), why);
+        const auto input = FileTextInput::open(FilePath::FromText(ListPath()), why);
         QString line;
         int lines = 0;
         while (input->readLine(line) == TextInput::Read::Line)

@@ -15,9 +15,10 @@
 
 #include "bench/common.h"
 #include "game/cScaffold.h"
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakeBoard.h"
 #include "testsupport/FakePlatform.h"
+#include "testsupport/Headless.h"
 #include "window/fScaffold.h"
 
 #include <QApplication>
@@ -52,16 +53,9 @@ double HeapKilobytes()
     return double(mallinfo2().uordblks) / 1024.0;
 }
 
-void DeliverPosted()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
 int Games(int argc, char **argv, int vGames)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Headless();
     QApplication app(argc, argv);
     FakePlatform platform;
     platform.keepMessages = false;

@@ -9,7 +9,7 @@
 // paint.
 
 #include "bench/QuitWhenShown.h"
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "window/Layout.h"
 
 #include <QApplication>

@@ -18,8 +18,9 @@
 
 #include "bench/capture.h"
 #include "bench/common.h"
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
+#include "testsupport/Headless.h"
 #include "window/fScaffold.h"
 
 #include <QApplication>
@@ -31,12 +32,6 @@
 #include <ctime>
 
 namespace {
-
-void DeliverPosted()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
 
 struct Bench
 {
@@ -120,8 +115,7 @@ void Timed(benchmark::State &vState, Prepare vPrepare, Measure vMeasure)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Headless();
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
 

@@ -5,8 +5,9 @@
 // 2 when the file cannot be read or the command line is wrong.
 
 #include "game/WordListCheck.h"
-#include "platform/FileTextInput.h"
-#include "platform/ProgramFolder.h"
+#include "platform/files/FilePath.h"
+#include "platform/files/FileTextInput.h"
+#include "platform/files/ProgramFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -84,22 +85,23 @@ int main(int argc, char *argv[])
         err << "scaffold-check: give one word list at most; see --help.\n";
         return 2;
     }
-    QByteArray path;
+    FilePath::Native path;
     if (!files.isEmpty()) {
-        path = files.first();
+        path = files.first().toStdString();
     } else {
-        path = QFile::encodeName(WordList::PathIn(ProgramFolder()));
-        if (path.isEmpty()) {
+        path = FilePath::WordListIn(FilePath::FromText(ProgramFolder()));
+        if (path.empty()) {
             err << "scaffold-check: the folder of this program could not be determined, so the game's word "
                    "list cannot be found; name the file to check.\n";
             return 2;
         }
     }
     // The installed list is a link into /etc: the file to edit is its target.
-    const QString shownPath = FileTextInput::shownName(path);
+    const QString shownPath = FilePath::Shown(FilePath::Resolved(path));
 
-    const WordListReport report = CheckWordList(
-            [&path](const QString &, QString &vError) { return FileTextInput::openNative(path, vError); }, shownPath);
+    QString why;
+    std::unique_ptr<TextInput> input = FileTextInput::open(path, why);
+    const WordListReport report = CheckWordList(std::move(input), why);
     for (const Finding &finding : report.findings) {
         const char *kind = finding.kind == Finding::Kind::Error ? "error" : "warning";
         if (finding.line > 0)

@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FakeBoard board;
     // The checker agrees with the draw: a refused entry is an error on the
     // line the refusal names, a played one is no error.
-    const WordListReport report = CheckWordList(
-            [&](const QString &vPath, QString &vError) { return platform.openText(vPath, vError); },
-            platform.wordListPath());
+    QString why;
+    std::unique_ptr<TextInput> input = platform.openText(platform.wordListPath(), why);
+    const WordListReport report = CheckWordList(std::move(input), why);
     bool refused = false;
     int line = 0;
     try {
@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         __builtin_trap();
     for (int i = 0; i < clicks; ++i) {
         const qint16 index = qint16((data[3 + size_t(i) % (size - 3)] + i * 7) % Controls::LetterCount);
-        if (!board.lLetters(index).isVisible() || !board.lLetters(index).isEnabled())
+        const FakeControl &cell = board.letter(QChar(u'A' + index));
+        if (!cell.visible || !cell.enabled)
             continue;
         const size_t before = platform.messages.size();
         game::lLetters_Click(board, platform, vWord, vMisses, index);

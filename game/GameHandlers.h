@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Board.h"
-#include "platform/Platform.h"
+#include "platform/seam/Board.h"
+#include "platform/seam/Platform.h"
 
 #include <QString>
 

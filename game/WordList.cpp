@@ -1,6 +1,6 @@
 #include "game/WordList.h"
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 
 #include <QHash>
 #include <QTextBoundaryFinder>
@@ -215,11 +215,6 @@ bool IsDeliberate(const QString &vCell)
 
 } // namespace
 
-QString WordList::PathIn(const QString &vFolder)
-{
-    return vFolder.isEmpty() ? QString() : vFolder + QStringLiteral("/Vocabulary.txt");
-}
-
 void WordList::ThrowFolderUnknown()
 {
     throw WordListError(QStringLiteral("The folder of the program could not be determined, so its word list "
@@ -228,15 +223,11 @@ void WordList::ThrowFolderUnknown()
                                        "only ordinary characters, and start it from there."));
 }
 
-std::unique_ptr<TextInput> WordList::Open(const Opener &vOpen, const QString &vPath)
+WordListError WordList::CannotOpen(const QString &vWhy)
 {
-    QString why;
-    std::unique_ptr<TextInput> input = vOpen(vPath, why);
-    if (!input)
-        throw WordListError(QStringLiteral("The word list could not be opened: %1.").arg(why),
-                            QStringLiteral("Put a word list there, or name another: its first line is the number "
-                                           "of entries, then one entry per line, for instance apple=a sweet fruit."));
-    return input;
+    return WordListError(QStringLiteral("The word list could not be opened: %1.").arg(vWhy),
+                         QStringLiteral("Put a word list there, or name another: its first line is the number "
+                                        "of entries, then one entry per line, for instance apple=a sweet fruit."));
 }
 
 void WordList::ThrowReadProblem(TextInput &vInput, TextInput::Read vResult, int vLine)

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "game/WordListError.h"
-#include "platform/TextInput.h"
+#include "platform/seam/TextInput.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -26,11 +25,6 @@ struct ListEntry
 // returned as text; the game plays such an entry).
 namespace WordList {
 
-// Opens a file for reading; on failure returns nullptr and says why in vError.
-using Opener = std::function<std::unique_ptr<TextInput>(const QString &vPath, QString &vError)>;
-
-// The word list in the program's folder vFolder; empty when vFolder is.
-QString PathIn(const QString &vFolder);
 // Throws the error for a program folder that could not be determined.
 [[noreturn]] void ThrowFolderUnknown();
 
@@ -43,7 +37,8 @@ struct EntryLine
     int number;
 };
 
-std::unique_ptr<TextInput> Open(const Opener &vOpen, const QString &vPath);
+// The error for a list that could not be opened, for the reason vWhy.
+WordListError CannotOpen(const QString &vWhy);
 
 struct CountLine
 {

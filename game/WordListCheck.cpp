@@ -47,15 +47,13 @@ void WordListReport::add(Finding vFinding, bool vAlways)
         findings << std::move(vFinding);
 }
 
-WordListReport CheckWordList(const WordList::Opener &vOpen, const QString &vPath)
+WordListReport CheckWordList(std::unique_ptr<TextInput> vInput, const QString &vOpenError)
 {
     WordListReport report;
-    std::unique_ptr<TextInput> input;
-    try {
-        input = WordList::Open(vOpen, vPath);
-    } catch (const WordListError &e) {
+    const std::unique_ptr<TextInput> input = std::move(vInput);
+    if (!input) {
         report.readable = false;
-        report.add(FromError(e));
+        report.add(FromError(WordList::CannotOpen(vOpenError)));
         return report;
     }
 

@@ -45,9 +45,11 @@ private:
     qint64 m_warnings = 0;
 };
 
-// Reads the whole word list at vPath once and reports every problem, with the
+// Reads the whole word list once and reports every problem, with the
 // game's own reading and entry rules: an error on line L exactly when drawing
 // the entry of line L makes the game refuse it naming line L, and an error on
 // line 1 when the count line makes some draw fail. When the count line cannot
 // be read as a number, every entry line is checked as though it were right.
-WordListReport CheckWordList(const WordList::Opener &vOpen, const QString &vPath);
+// vInput is the list as opened, or nullptr when it could not be, for the
+// reason vOpenError.
+WordListReport CheckWordList(std::unique_ptr<TextInput> vInput, const QString &vOpenError = QString());

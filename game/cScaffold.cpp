@@ -27,14 +27,18 @@ QString cScaffold::WordListPath() const
     return m_platform.wordListPath();
 }
 
-WordList::Opener cScaffold::opener()
+std::unique_ptr<TextInput> cScaffold::open(const QString &vPath)
 {
-    return [this](const QString &vPath, QString &vError) { return m_platform.openText(vPath, vError); };
+    QString why;
+    std::unique_ptr<TextInput> input = m_platform.openText(vPath, why);
+    if (!input)
+        throw WordList::CannotOpen(why);
+    return input;
 }
 
 WordList::CountLine cScaffold::readCount(const QString &vPath)
 {
-    const std::unique_ptr<TextInput> input = WordList::Open(opener(), vPath);
+    const std::unique_ptr<TextInput> input = open(vPath);
     return WordList::ReadCount(*input);
 }
 
@@ -42,7 +46,7 @@ WordList::EntryLine cScaffold::readEntry(const QString &vPath, const WordList::C
 {
     // The file is opened afresh: it may have changed since the count was read,
     // and every line up to the entry is checked again as it is passed.
-    const std::unique_ptr<TextInput> input = WordList::Open(opener(), vPath);
+    const std::unique_ptr<TextInput> input = open(vPath);
     const int entryLine = vEntry + 1;
     WordList::EntryLine entry(QString(), entryLine);
     for (int line = 1; line <= entryLine; ++line) {

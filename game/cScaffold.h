@@ -1,14 +1,19 @@
 #pragma once
 
 #include "game/WordList.h"
-#include "platform/Board.h"
-#include "platform/Platform.h"
+#include "platform/seam/Board.h"
+#include "platform/seam/Platform.h"
 
 #include <QString>
 #include <QStringList>
 
 // The game's operations on the board. The class holds no game state: a handler
-// makes one on the stack for the length of one event.
+// makes one on the stack for the length of one event. What each does:
+//   Start:   InitialEnable (letters clickable), RetrieveString (draw an entry),
+//            RetrieveNameMeaning (split it), Operation (show clue and cells)
+//   a guess: PrintLetters (reveal a letter), DrawScaffold (show a figure part),
+//            ClearLetter (take the cell out of play)
+//   the end: FindWord (read the word back off the board), StartAgain (reset)
 class cScaffold
 {
 public:
@@ -55,7 +60,8 @@ private:
     WordList::CountLine readCount(const QString &vPath);
     // Entry vEntry (from 1) of the list whose first line is vCount.
     WordList::EntryLine readEntry(const QString &vPath, const WordList::CountLine &vCount, qint16 vEntry);
-    WordList::Opener opener();
+    // The list at vPath, opened through the platform; throws when it cannot be.
+    std::unique_ptr<TextInput> open(const QString &vPath);
 
     Board &m_board;
     Platform &m_platform;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "window/fScaffold.h"
 

@@ -1,5 +1,5 @@
 #include "WindowUnderTest.h"
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "testsupport/Palettes.h"

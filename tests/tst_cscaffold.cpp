@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(g.board.controls["lMeaning"].text, "Meaning : A sweet fruit");
         QCOMPARE(g.board.shown(), "_____");
         for (int i = 0; i < Controls::LetterCount; ++i)
-            QVERIFY(g.board.lLetters(i).isEnabled());
+            QVERIFY(g.board.letter(QChar(u'A' + i)).enabled);
         QVERIFY(g.platform.messages.empty());
     }
 

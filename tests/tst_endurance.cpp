@@ -1,5 +1,5 @@
 #include "game/WordList.h"
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "window/fScaffold.h"

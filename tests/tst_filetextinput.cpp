@@ -1,4 +1,4 @@
-#include "platform/FileTextInput.h"
+#include "platform/files/FileTextInput.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         QString why;
-        auto input = FileTextInput::open(write(bytes), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         QVERIFY2(input, qPrintable(why));
         QCOMPARE(readAll(*input), lines);
     }
@@ -87,7 +87,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, linesBefore);
         QString why;
-        auto input = FileTextInput::open(write(bytes), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         QVERIFY(input);
         QString line;
         QStringList read;
@@ -96,7 +96,7 @@ private slots:
             read << line;
         QCOMPARE(read, linesBefore);
         QCOMPARE(result, TextInput::Read::NotText);
-        auto skipping = FileTextInput::open(write(bytes), why);
+        auto skipping = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         for (qsizetype i = 0; i < linesBefore.size(); ++i)
             QCOMPARE(skipping->skipLine(), TextInput::Read::Line);
         QCOMPARE(skipping->skipLine(), TextInput::Read::NotText);
@@ -105,7 +105,7 @@ private slots:
     void textThatMerelyStartsLikeASignatureIsText()
     {
         QString why;
-        auto input = FileTextInput::open(write("PK\n%PDF=a format\n"), why);
+        auto input = FileTextInput::open(FilePath::FromText(write("PK\n%PDF=a format\n")), why);
         QCOMPARE(readAll(*input), (QStringList{"PK", "%PDF=a format"}));
     }
 
@@ -126,7 +126,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, line);
         QString why;
-        auto input = FileTextInput::open(write(bytes), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         QString read;
         QCOMPARE(input->readLine(read), TextInput::Read::Line);
         QCOMPARE(read, line);
@@ -136,7 +136,7 @@ private slots:
     void aWholeSurrogatePairIsNoFlaw()
     {
         QString why;
-        auto input = FileTextInput::open(write(QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6)), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6))), why);
         QString read;
         QCOMPARE(input->readLine(read), TextInput::Read::Line);
         QCOMPARE(input->flaws(), int(TextInput::NoFlaw));
@@ -151,11 +151,11 @@ private slots:
         std::fputs("1\napple=a fruit\n", file);
         std::fclose(file);
         QString why;
-        auto input = FileTextInput::openNative(name, why);
+        auto input = FileTextInput::open(name.toStdString(), why);
         QVERIFY2(input, qPrintable(why));
         QCOMPARE(readAll(*input), (QStringList{"1", "apple=a fruit"}));
-        QCOMPARE(FileTextInput::shownName(name), m_dir.path() + QString::fromUtf8("/lat\xC3\xADn1.txt"));
-        QVERIFY(!FileTextInput::openNative(name + "x", why));
+        QCOMPARE(FilePath::Shown(name.toStdString()), m_dir.path() + QString::fromUtf8("/lat\xC3\xADn1.txt"));
+        QVERIFY(!FileTextInput::open((name + "x").toStdString(), why));
         QVERIFY2(why.contains("does not exist"), qPrintable(why));
         ::unlink(name.constData()); // Qt cannot name it to remove it with the folder
 
@@ -168,9 +168,10 @@ private slots:
         const QString link = m_dir.filePath("linked.txt");
         QFile::remove(link);
         QVERIFY(QFile::link(target, link));
-        QCOMPARE(FileTextInput::shownName(QFile::encodeName(link)), QFileInfo(target).canonicalFilePath());
-        QCOMPARE(FileTextInput::shownName(QFile::encodeName(target)), target);
-        QCOMPARE(FileTextInput::shownName("relative/name.txt"), "relative/name.txt");
+        const auto shown = [](const QString &vPath) { return FilePath::Shown(FilePath::Resolved(FilePath::FromText(vPath))); };
+        QCOMPARE(shown(link), QFileInfo(target).canonicalFilePath());
+        QCOMPARE(shown(target), target);
+        QCOMPARE(shown("relative/name.txt"), "relative/name.txt");
     }
 
     void carriageReturnAndLineFeedAcrossChunksAreOneEnd()
@@ -178,7 +179,7 @@ private slots:
         QByteArray bytes(64 * 1024 - 1, 'x');
         bytes += "\r\nnext\n";
         QString why;
-        auto input = FileTextInput::open(write(bytes), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         QVERIFY(input);
         QCOMPARE(readAll(*input), (QStringList{QString(64 * 1024 - 1, u'x'), "next"}));
     }
@@ -192,7 +193,7 @@ private slots:
         bytes += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
         QCOMPARE(bytes.indexOf("\x3D\xD8"), 65534); // the high surrogate's place
         QString why;
-        auto input = FileTextInput::open(write(bytes), why);
+        auto input = FileTextInput::open(FilePath::FromText(write(bytes)), why);
         QVERIFY(input);
         QCOMPARE(readAll(*input), (QStringList{first, "next"}));
     }
@@ -200,7 +201,7 @@ private slots:
     void skippedLinesCountLikeReadLines()
     {
         QString why;
-        auto input = FileTextInput::open(write("3\ra=1\r\nb=2\nc=3"), why);
+        auto input = FileTextInput::open(FilePath::FromText(write("3\ra=1\r\nb=2\nc=3")), why);
         QVERIFY(input);
         QString line;
         QCOMPARE(input->skipLine(), TextInput::Read::Line);
@@ -276,25 +277,25 @@ private slots:
         };
         const qsizetype units = TextInput::MaxLineBytes / 2;
         QString why;
-        auto fits = FileTextInput::open(write(utf16(character.repeated(units) + "\nb")), why);
+        auto fits = FileTextInput::open(FilePath::FromText(write(utf16(character.repeated(units) + "\nb"))), why);
         QString line;
         QCOMPARE(fits->readLine(line), TextInput::Read::Line);
         QCOMPARE(line.size(), units);
-        auto tooLong = FileTextInput::open(write(utf16(character.repeated(units + 1))), why);
+        auto tooLong = FileTextInput::open(FilePath::FromText(write(utf16(character.repeated(units + 1)))), why);
         QCOMPARE(tooLong->readLine(line), TextInput::Read::TooLong);
     }
 
     void aLineLongerThanTheBoundIsRefused()
     {
         QString why;
-        auto fits = FileTextInput::open(write(QByteArray(TextInput::MaxLineBytes, 'a') + "\nb"), why);
+        auto fits = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes, 'a') + "\nb")), why);
         QString line;
         QCOMPARE(fits->readLine(line), TextInput::Read::Line);
         QCOMPARE(line.size(), TextInput::MaxLineBytes);
 
-        auto tooLong = FileTextInput::open(write(QByteArray(TextInput::MaxLineBytes + 1, 'a')), why);
+        auto tooLong = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))), why);
         QCOMPARE(tooLong->readLine(line), TextInput::Read::TooLong);
-        auto skipped = FileTextInput::open(write(QByteArray(TextInput::MaxLineBytes + 1, 'a')), why);
+        auto skipped = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))), why);
         QCOMPARE(skipped->skipLine(), TextInput::Read::TooLong);
     }
 
@@ -307,7 +308,7 @@ private slots:
         QVERIFY(file.resize(qint64(1) << 30));
         file.close();
         QString why;
-        auto input = FileTextInput::open(path, why);
+        auto input = FileTextInput::open(FilePath::FromText(path), why);
         QVERIFY(input);
         QString line;
         // All zeros: refused as no text before the bound is reached.
@@ -336,7 +337,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, reason);
         QString why;
-        QVERIFY(!FileTextInput::open(path, why));
+        QVERIFY(!FileTextInput::open(FilePath::FromText(path), why));
         QVERIFY2(why.contains(reason), qPrintable(why));
     }
 
@@ -347,7 +348,7 @@ private slots:
         const QString path = write("1\na=b");
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         QString why;
-        QVERIFY(!FileTextInput::open(path, why));
+        QVERIFY(!FileTextInput::open(FilePath::FromText(path), why));
         QVERIFY(!why.isEmpty());
     }
 };

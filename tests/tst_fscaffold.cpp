@@ -1,5 +1,5 @@
-#include "platform/Controls.h"
-#include "platform/QtPlatform.h"
+#include "platform/seam/Controls.h"
+#include "platform/qt/QtPlatform.h"
 #include "WindowUnderTest.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"

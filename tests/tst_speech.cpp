@@ -1,5 +1,5 @@
 #include "WindowUnderTest.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "testsupport/Headless.h"
 #include "window/BoardAnnouncer.h"
 #include "window/BoardBuilder.h"

@@ -1,6 +1,6 @@
 #include "game/WordListCheck.h"
 #include "game/cScaffold.h"
-#include "platform/FileTextInput.h"
+#include "platform/files/FileTextInput.h"
 #include "testsupport/FakeBoard.h"
 #include "testsupport/FakePlatform.h"
 
@@ -19,8 +19,9 @@ class tst_WordListCheck : public QObject
 
     static WordListReport check(FakePlatform &vPlatform)
     {
-        return CheckWordList([&](const QString &vPath, QString &vError) { return vPlatform.openText(vPath, vError); },
-                             vPlatform.wordListPath());
+        QString why;
+        std::unique_ptr<TextInput> input = vPlatform.openText(vPlatform.wordListPath(), why);
+        return CheckWordList(std::move(input), why);
     }
 
     static QStringList described(const WordListReport &vReport)
@@ -184,7 +185,7 @@ private slots:
         // The count as the game reads it; -1 when it has none.
         int count = -1;
         QString why;
-        if (auto input = FileTextInput::open(platform.wordListPath(), why)) {
+        if (auto input = FileTextInput::open(FilePath::FromText(platform.wordListPath()), why)) {
             try {
                 count = WordList::ReadCount(*input).count;
             } catch (const WordListError &) {

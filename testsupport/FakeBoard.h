@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Board.h"
+#include "platform/seam/Board.h"
 
 #include <QMap>
 
@@ -14,9 +14,7 @@ public:
     }
     QString caption() const override { return text; }
     void setCaption(const QString &vCaption) override { text = vCaption; }
-    bool isVisible() const override { return visible; }
     void setVisible(bool vVisible) override { visible = vVisible; }
-    bool isEnabled() const override { return enabled; }
     void setEnabled(bool vEnabled) override { enabled = vEnabled; }
 
     bool operator==(const FakeControl &o) const { return text == o.text && visible == o.visible && enabled == o.enabled; }

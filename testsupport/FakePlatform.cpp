@@ -1,7 +1,7 @@
 #include "testsupport/FakePlatform.h"
 
-#include "platform/FileTextInput.h"
-#include "platform/ProgramFolder.h"
+#include "platform/files/FileTextInput.h"
+#include "platform/files/FilePath.h"
 
 #include <QFile>
 
@@ -25,7 +25,7 @@ std::unique_ptr<TextInput> FakePlatform::openText(const QString &vPath, QString 
     ++opens;
     if (beforeOpen)
         beforeOpen(opens);
-    return FileTextInput::open(vPath, vError);
+    return FileTextInput::open(FilePath::FromText(vPath), vError);
 }
 
 double FakePlatform::random()
@@ -45,7 +45,7 @@ void FakePlatform::end()
 
 QString FakePlatform::wordListPath() const
 {
-    return WordListFile(chosenList, programFolder());
+    return WordListFile(chosenList, folderKnown ? folder.path() : QString());
 }
 
 void FakePlatform::writeWordList(const QByteArray &vBytes) const

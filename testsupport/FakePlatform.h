@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/seam/Platform.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -29,7 +29,6 @@ public:
     std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override;
     void reseed() override { ++reseeds; }
     double random() override;
-    QString programFolder() const override { return folderKnown ? folder.path() : QString(); }
     [[noreturn]] void end() override;
 
     QString wordListPath() const override;

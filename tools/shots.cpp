@@ -4,9 +4,10 @@
 // playing-dark.png (the same game on a dark desktop theme) and lost.png (the
 // lose message over the board).
 
-#include "platform/Controls.h"
-#include "platform/QtPlatform.h"
+#include "platform/seam/Controls.h"
+#include "platform/qt/QtPlatform.h"
 #include "testsupport/FakePlatform.h"
+#include "testsupport/Headless.h"
 #include "testsupport/Palettes.h"
 #include "window/fScaffold.h"
 
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: scaffold-shots OUTPUT_FOLDER\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Headless();
     QApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {

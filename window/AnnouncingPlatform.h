@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/seam/Platform.h"
 
 #include <functional>
 
@@ -25,9 +25,9 @@ public:
     }
     void reseed() override { m_platform.reseed(); }
     double random() override { return m_platform.random(); }
-    QString programFolder() const override { return m_platform.programFolder(); }
     QString wordListPath() const override { return m_platform.wordListPath(); }
-    // end() never returns; the throw tells the compiler so.
+    // The compiler cannot know that a virtual end() never returns: the throw
+    // keeps this one's promise whatever vPlatform does.
     [[noreturn]] void end() override
     {
         m_platform.end();

@@ -1,6 +1,6 @@
 #include "window/BoardAccessibility.h"
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "window/ClickLabel.h"
 #include "window/Notifier.h"
 

@@ -1,6 +1,6 @@
 #include "window/BoardBuilder.h"
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "window/BoardFonts.h"
 #include "window/CellFrameStyle.h"
 #include "window/ClickLabel.h"

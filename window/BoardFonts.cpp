@@ -1,6 +1,6 @@
 #include "window/BoardFonts.h"
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 #include "window/Layout.h"
 
 #include <QFontInfo>

@@ -13,7 +13,6 @@ class FilledShape : public QWidget
 public:
     FilledShape(const QColor &vColour, QWidget *vParent);
     QColor colour() const { return m_colour; }
-    QColor edge() const { return m_edge; }
     void setEdge(const QColor &vEdge);
 
 protected:

@@ -1,6 +1,6 @@
 #include "window/Startup.h"
 
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "window/fScaffold.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "window/fScaffold.h"
 
 #include "game/GameHandlers.h"
-#include "platform/Controls.h"
-#include "platform/QtBoard.h"
+#include "platform/seam/Controls.h"
+#include "platform/qt/QtBoard.h"
 #include "window/AnnouncingPlatform.h"
 #include "window/AppIcon.h"
 #include "window/BoardAccessibility.h"

@@ -1,4 +1,4 @@
-#include "platform/ProgramFolder.h"
+#include "platform/files/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,18 +42,4 @@ QString ProgramFolder()
     if (!bytes.isEmpty() ? QFile::encodeName(folder) != bytes : folder.contains(QChar::ReplacementCharacter))
         return QString();
     return folder;
-}
-
-QString WordListFile(const QString &vChosen, const QString &vFolder)
-{
-    if (vChosen.isEmpty() && vFolder.isEmpty())
-        return QString();
-    const QFileInfo file(vChosen.isEmpty() ? vFolder + QStringLiteral("/Vocabulary.txt") : vChosen);
-    const QString real = file.canonicalFilePath();
-    if (!real.isEmpty())
-        return real;
-    // A link whose file is gone names where the file belongs.
-    if (file.isSymLink())
-        return file.symLinkTarget();
-    return file.absoluteFilePath();
 }

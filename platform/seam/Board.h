@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/seam/Controls.h"
 
 #include <QString>
 
@@ -13,9 +13,7 @@ public:
     virtual ~BoardControl() = default;
     virtual QString caption() const = 0;
     virtual void setCaption(const QString &vCaption) = 0;
-    virtual bool isVisible() const = 0;
     virtual void setVisible(bool vVisible) = 0;
-    virtual bool isEnabled() const = 0;
     virtual void setEnabled(bool vEnabled) = 0;
 };
 

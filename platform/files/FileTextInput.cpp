@@ -1,4 +1,6 @@
-#include "platform/FileTextInput.h"
+#include "platform/files/FileTextInput.h"
+
+#include "platform/files/FilePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,8 +8,6 @@
 #include <QStringDecoder>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -22,25 +22,16 @@ namespace {
 
 // Why a link cannot be followed, naming the file it points to: its target is
 // missing, or its links lead back to one already passed.
-QString BrokenLink(const QFileInfo &vLink)
+QString BrokenLink(const FilePath::Native &vLink)
 {
-    const QString target = vLink.symLinkTarget();
-    QSet<QString> passed{vLink.absoluteFilePath()};
-    QFileInfo hop(target);
-    // Forty hops is where the system itself gives up on a chain of links.
-    for (int hops = 0; hops < 40 && hop.isSymLink(); ++hops) {
-        if (passed.contains(hop.absoluteFilePath()))
-            break;
-        passed.insert(hop.absoluteFilePath());
-        hop = QFileInfo(hop.symLinkTarget());
-    }
-    if (hop.isSymLink())
-        return QStringLiteral("it is a link to %1, and the links from there lead round in a loop")
-                .arg(QDir::toNativeSeparators(target));
-    if (hop.absoluteFilePath() != QFileInfo(target).absoluteFilePath())
+    const FilePath::Followed followed = FilePath::Follow(vLink);
+    const QString target = FilePath::Shown(followed.target);
+    if (followed.end == FilePath::Followed::End::Loop)
+        return QStringLiteral("it is a link to %1, and the links from there lead round in a loop").arg(target);
+    if (followed.last != followed.target)
         return QStringLiteral("it is a link to %1, which leads on to %2, and that does not exist")
-                .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(hop.absoluteFilePath()));
-    return QStringLiteral("it is a link to %1, which does not exist").arg(QDir::toNativeSeparators(target));
+                .arg(target, FilePath::Shown(followed.last));
+    return QStringLiteral("it is a link to %1, which does not exist").arg(target);
 }
 
 // Windows-1252's characters for the bytes 0x80 to 0x9F; the rest of the code
@@ -56,42 +47,37 @@ constexpr char16_t Windows1252High[32] = {
 
 } // namespace
 
-std::unique_ptr<TextInput> FileTextInput::open(const QString &vPath, QString &vError)
+std::unique_ptr<TextInput> FileTextInput::open(const FilePath::Native &vFile, QString &vError)
 {
-    return openNative(QFile::encodeName(vPath), vError);
-}
-
-std::unique_ptr<TextInput> FileTextInput::openNative(const QByteArray &vPath, QString &vError)
-{
-    const auto systemError = [](int vErrno) { return QString::fromLocal8Bit(std::strerror(vErrno)); };
-    struct stat status;
-    if (::stat(vPath.constData(), &status) != 0) {
-        const int error = errno;
-        struct stat link;
-        if (::lstat(vPath.constData(), &link) == 0 && S_ISLNK(link.st_mode))
-            vError = BrokenLink(QFileInfo(QFile::decodeName(vPath)));
-        else if (error == ENOENT)
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(vFile, error);
+    if (!fs::exists(status)) {
+        if (fs::is_symlink(fs::symlink_status(vFile, error)))
+            vError = BrokenLink(vFile);
+        else if (!error || error == std::errc::no_such_file_or_directory)
             vError = QStringLiteral("the file does not exist");
         else
-            vError = systemError(error);
+            vError = QString::fromLocal8Bit(error.message());
         return nullptr;
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (fs::is_directory(status)) {
         vError = QStringLiteral("it is a folder, not a file");
         return nullptr;
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (!fs::is_regular_file(status)) {
         vError = QStringLiteral("it is not a regular file");
         return nullptr;
     }
     // Not blocking, and looked at again once open: a pipe put in the file's
     // place meanwhile must not hang the program.
-    const int fd = ::open(vPath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(vFile.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        vError = systemError(errno);
+        vError = QString::fromLocal8Bit(std::strerror(errno));
         return nullptr;
     }
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
         vError = QStringLiteral("it is not a regular file");
         return nullptr;
@@ -103,17 +89,6 @@ std::unique_ptr<TextInput> FileTextInput::openNative(const QByteArray &vPath, QS
         return nullptr;
     }
     return input;
-}
-
-QString FileTextInput::shownName(const QByteArray &vPath)
-{
-    struct stat link;
-    if (::lstat(vPath.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        char real[PATH_MAX];
-        if (::realpath(vPath.constData(), real))
-            return decodeName(QByteArrayView(real, qsizetype(std::strlen(real))));
-    }
-    return decodeName(vPath);
 }
 
 QString FileTextInput::fromWindows1252(QByteArrayView vBytes)

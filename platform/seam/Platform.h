@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TextInput.h"
+#include "platform/seam/TextInput.h"
 
 #include <QString>
 
@@ -27,12 +27,10 @@ public:
     // The next random value, uniform in [0, 1).
     virtual double random() = 0;
 
-    // The folder of the running program's real executable, without a trailing
-    // separator; empty when it cannot be determined.
-    virtual QString programFolder() const = 0;
     // The word list to play: the file named on the command line, or else
-    // Vocabulary.txt in programFolder(); empty when neither is known. A
-    // symbolic link is followed to its file, which is the one to edit.
+    // Vocabulary.txt in the folder of the running program's real executable;
+    // empty when neither is known. A symbolic link is followed to its file,
+    // which is the one to edit.
     virtual QString wordListPath() const = 0;
 
     // Ends the program at once: nothing after the call runs. Implementations

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Board.h"
+#include "platform/seam/Board.h"
 
 #include <QHash>
 

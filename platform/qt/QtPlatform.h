@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/seam/Platform.h"
 
 #include <QRandomGenerator>
 #include <QRect>
@@ -32,7 +32,6 @@ public:
     std::unique_ptr<TextInput> openText(const QString &vPath, QString &vError) override;
     void reseed() override;
     double random() override;
-    QString programFolder() const override;
     QString wordListPath() const override;
     // Plays vPath instead of the list beside the program; empty goes back to that list.
     void chooseWordList(const QString &vPath) { m_wordList = vPath; }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/TextInput.h"
+#include "platform/files/FilePath.h"
+#include "platform/seam/TextInput.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -21,17 +22,11 @@
 class FileTextInput : public TextInput
 {
 public:
-    // Opens vPath; on failure returns nullptr and says why in vError. A path
+    // Opens vFile; on failure returns nullptr and says why in vError. A path
     // that is not a regular file (a folder, a device, a pipe) is refused, so
     // that reading it can neither hang nor run forever. A link whose target is
     // missing, or whose links go round in a loop, is named with its target.
-    static std::unique_ptr<TextInput> open(const QString &vPath, QString &vError);
-    // The same for a path in the system's own bytes, which need not be UTF-8.
-    static std::unique_ptr<TextInput> openNative(const QByteArray &vPath, QString &vError);
-    // A path as messages name it: the file a link leads to when vPath is a
-    // link that can be followed, else vPath; bytes that are not UTF-8 read as
-    // Windows-1252, so that any name prints readably.
-    static QString shownName(const QByteArray &vPath);
+    static std::unique_ptr<TextInput> open(const FilePath::Native &vFile, QString &vError);
 
     Read readLine(QString &vLine) override;
     Read skipLine() override;

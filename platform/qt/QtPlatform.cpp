@@ -1,8 +1,9 @@
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
-#include "platform/Controls.h"
-#include "platform/FileTextInput.h"
-#include "platform/ProgramFolder.h"
+#include "platform/seam/Controls.h"
+#include "platform/files/FilePath.h"
+#include "platform/files/FileTextInput.h"
+#include "platform/files/ProgramFolder.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -97,7 +98,7 @@ QPoint QtPlatform::besidePosition(const QSize &vBox, const QRect &vKeep, const Q
 
 std::unique_ptr<TextInput> QtPlatform::openText(const QString &vPath, QString &vError)
 {
-    return FileTextInput::open(vPath, vError);
+    return FileTextInput::open(FilePath::FromText(vPath), vError);
 }
 
 void QtPlatform::reseed()
@@ -110,11 +111,6 @@ void QtPlatform::reseed()
 double QtPlatform::random()
 {
     return m_random.generateDouble();
-}
-
-QString QtPlatform::programFolder() const
-{
-    return ProgramFolder();
 }
 
 QString QtPlatform::wordListPath() const

@@ -1,4 +1,4 @@
-#include "platform/QtBoard.h"
+#include "platform/qt/QtBoard.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -36,9 +36,7 @@ public:
         else
             throw BoardError("control " + m_widget->objectName().toStdString() + " has no caption");
     }
-    bool isVisible() const override { return !m_widget->isHidden(); }
     void setVisible(bool vVisible) override { m_widget->setVisible(vVisible); }
-    bool isEnabled() const override { return m_widget->isEnabled(); }
     void setEnabled(bool vEnabled) override { m_widget->setEnabled(vEnabled); }
 
 private:

@@ -17,7 +17,22 @@ constexpr int ChanceCount = 10;   // wrong guesses a game allows, one figure par
 // end of a longer one may be cut off.
 constexpr int ClueShownWhole = 100;
 
-// Names of single controls; each is the widget's objectName.
+// Names of single controls; each is the widget's objectName. A name's first
+// letter says its kind: c a push button, l a label or a line, s a filled
+// shape, f a frame. On the screen:
+//   fScaffold1   the frame at the top left that holds the drawing, captioned
+//                "Scaffold : SAVE ME PLZ..."
+//   sFootStand, sStand1, sStand2, lRope
+//                the gallows: its foot, its post, its beam and the rope; always shown
+//   sFace ... lLeg2
+//                the figure's ten parts, hidden until wrong guesses show them
+//   lMeaning     the clue, top right: "Meaning :" while idle
+//   lChances     the fixed text "Number Of Chances Left :"
+//   lChances1    the number beside it, the chances left: "10" down to "0"
+//   fLetters     the frame of the 26 letter cells lLetters, "Select A Letter"
+//   Frame1       the frame of the 13 word cells lWord, the word row, "Word Is ..."
+//   cStart, cExit
+//                the two buttons at the bottom right
 inline const QString fScaffold1 = QStringLiteral("fScaffold1");
 inline const QString lMeaning = QStringLiteral("lMeaning");
 inline const QString lChances = QStringLiteral("lChances");
