@@ -225,12 +225,12 @@ private slots:
 
     // `scaffold FILE`: FILE is played instead of the list in the folder, read
     // afresh at every Start, and named by the message of a Start it refuses,
-    // with the command that checks it.
+    // with the command that checks it, quoted as a shell reads it back.
     void aChosenListIsPlayedReadAfreshAndNamed()
     {
         Game g;
         g.platform.writeWordList("1\napple=a sweet fruit\n");
-        g.platform.chosenList = g.platform.folder.filePath("my level.txt");
+        g.platform.chosenList = g.platform.folder.filePath("Jo's level.txt");
         g.platform.writeWordList("1\nfig=a small soft fruit\n");
         g.start();
         QCOMPARE(g.vWord, "fig");
@@ -242,9 +242,9 @@ private slots:
         g.start();
         QCOMPARE(g.platform.messages.size(), size_t(1));
         const QStringList lines = g.platform.messages.front().text.split(QChar(13));
-        const QString chosen = QDir::toNativeSeparators(g.platform.folder.filePath("my level.txt"));
-        QVERIFY2(lines.contains("File: " + chosen), qPrintable(lines.join('\n')));
-        QVERIFY2(lines.last().endsWith(": scaffold-check '" + chosen + "'"), qPrintable(lines.last()));
+        const QString folder = QDir::toNativeSeparators(g.platform.folder.path());
+        QVERIFY2(lines.contains("File: " + folder + "/Jo's level.txt"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.last().endsWith(": scaffold-check '" + folder + "/Jo'\\''s level.txt'"), qPrintable(lines.last()));
         QCOMPARE(g.vWord, "kiwi");
     }
 
@@ -435,17 +435,26 @@ private slots:
         QCOMPARE(g.vMisses, 0);
     }
 
+    void aWinIsAnnouncedWithTheWordAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("mixed case") << QByteArray("Apple") << "APLE";
+        QTest::newRow("13 letters, the longest the board holds") << QByteArray("abcdefghijklm") << "ABCDEFGHIJKLM";
+    }
     void aWinIsAnnouncedWithTheWordAsWritten()
     {
+        QFETCH(QByteArray, word);
+        QFETCH(QString, letters);
         Game g;
-        g.startWith("Apple=a fruit");
-        for (QChar c : QString("APL"))
+        g.startWith(word + "=a clue");
+        for (QChar c : letters.chopped(1))
             QVERIFY(g.click(c));
         QVERIFY(g.platform.messages.empty());
-        QVERIFY(g.click('E'));
+        QVERIFY(g.click(letters.back()));
         QCOMPARE(g.platform.messages.size(), size_t(1));
         QCOMPARE(g.platform.messages[0].text,
-                 QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was Apple. Want to play again");
+                 QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was " + word + ". Want to play again");
         QCOMPARE(g.platform.messages[0].title, "Message");
         QVERIFY(g.board == FakeBoard());
     }
