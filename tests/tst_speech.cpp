@@ -68,6 +68,11 @@ private slots:
         QTest::newRow("blanks and apostrophes as words") << QByteArray("rock 'n' roll=music") << "n" << 0 << QStringList{
                 "New word, 3 words, 4, 1 and 4 letters. Meaning : Music. Type letters A to Z to guess the word.",
                 "N is in the word: blank blank blank blank space apostrophe N apostrophe space blank blank blank blank."};
+        QTest::newRow("a hyphen, read out") << QByteArray("a-ha=so that is it") << "h" << 0 << QStringList{
+                "New word, 3 letters. Meaning : So that is it. Type letters A to Z to guess the word.",
+                "H is in the word: blank hyphen H blank."};
+        QTest::newRow("one letter") << QByteArray("a=a letter") << "" << 0 << QStringList{
+                "New word, 1 letter. Meaning : A letter. Type letters A to Z to guess the word."};
         QTest::newRow("won: the last hit, then the message") << QByteArray("ox=an animal") << "xo" << 2
                                                            << QStringList{"O is in the word: O X.", "message"};
         QTest::newRow("lost: the last miss, then the message") << QByteArray("a=a letter") << "bcdefghijk" << 10
