@@ -17,8 +17,6 @@
 class ModalGuard
 {
 public:
-    using Handler = std::function<void(QWidget *vBox)>;
-
     ModalGuard()
     {
         QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
@@ -29,11 +27,8 @@ public:
         if (!m_expected.empty())
             QTest::qFail("a box the test expected never opened", __FILE__, __LINE__);
     }
-    ModalGuard(const ModalGuard &) = delete;
-    ModalGuard &operator=(const ModalGuard &) = delete;
-
     // The next box to open is given to vHandler.
-    void expect(Handler vHandler) { m_expected.push_back(std::move(vHandler)); }
+    void expect(std::function<void(QWidget *)> vHandler) { m_expected.push_back(std::move(vHandler)); }
 
 private:
     void poll()
@@ -44,14 +39,12 @@ private:
         if (m_expected.empty()) {
             const auto *message = qobject_cast<QMessageBox *>(box);
             const QString what = box->windowTitle() + (message ? QStringLiteral(": ") + message->text() : QString());
-            QTest::qFail(qPrintable(QStringLiteral("a box the test did not expect opened, %1").arg(what)), __FILE__,
-                         __LINE__);
+            QTest::qFail(qPrintable("a box the test did not expect opened, " + what), __FILE__, __LINE__);
         } else {
-            const Handler handler = std::move(m_expected.front());
-            m_expected.pop_front();
             // A handler may wait on events, which runs this poll again.
             m_handling = true;
-            handler(box);
+            m_expected.front()(box);
+            m_expected.pop_front();
             m_handling = false;
         }
         if (QApplication::activeModalWidget() == box) {
@@ -63,6 +56,6 @@ private:
     }
 
     QTimer m_poll;
-    std::deque<Handler> m_expected;
+    std::deque<std::function<void(QWidget *)>> m_expected;
     bool m_handling = false;
 };

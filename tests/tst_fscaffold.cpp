@@ -38,17 +38,27 @@ private:
     static QRect twips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
 
 private slots:
-    void theWindowHasItsClientAreaBelowTheMenu()
+    void theWindowHasItsMenuAndBelowItTheClientArea()
     {
         Window win;
         QCOMPARE(win.w.windowTitle(), "Scaffold");
+        QVERIFY(!win.w.windowIcon().isNull());
+        const QMenuBar *menu = win.w.menuBar();
+        const QList<QAction *> top = menu->actions();
+        QCOMPARE(top.size(), 2);
+        QCOMPARE(top[0]->text(), "&Help");
+        QCOMPARE(top[1]->text(), "&Exit");
+        QVERIFY(!top[1]->menu());
+        const QList<QAction *> help = top[0]->menu()->actions();
+        QCOMPARE(help.size(), 3);
+        QCOMPARE(help[0]->text(), "&Content");
+        QVERIFY(help[1]->isSeparator());
+        QCOMPARE(help[2]->text(), "&About Us");
         QWidget *client = win.get("client");
         QCOMPARE(client->size(), QSize(439, 496));
-        const QMenuBar *menu = win.w.menuBar();
         QVERIFY(menu->isVisible() && menu->height() > 0);
         QCOMPARE(client->y(), menu->height());
         QCOMPARE(win.w.height(), menu->height() + client->height());
-        QVERIFY(!win.w.windowIcon().isNull());
     }
 
     // Each control where the design places it, in twips, with its caption at
@@ -237,21 +247,6 @@ private slots:
         QCOMPARE(win.board(), startState);
     }
 
-    void aLostGameShowsEveryPartThenOkRestoresTheStartState()
-    {
-        Window win;
-        const QString startState = win.board();
-        win.start("Jazz=a kind of music");
-        QStringList atMessage;
-        win.platform.onMessage = [&](const ShownMessage &) { atMessage = visibleParts(win); };
-        for (QChar c : QString("BCDEFGHIKL"))
-            win.click(c);
-        QCOMPARE(atMessage, Controls::FigureParts);
-        QCOMPARE(win.platform.messages.size(), size_t(1));
-        QCOMPARE(win.board(), startState);
-        QCOMPARE(win.w.misses(), 0);
-    }
-
     // A press is a click only when it is released over the cell it began on.
     void aPressDraggedOffItsCellPlaysNoGuess()
     {
@@ -294,21 +289,6 @@ private slots:
         QCOMPARE(win.platform.messages.size(), size_t(how == "cancel"));
         QVERIFY(win.w.hasEnded());
         QVERIFY(!win.w.isVisible());
-    }
-
-    void theMenuHasHelpWithContentAndAboutThenExit()
-    {
-        Window win;
-        const QList<QAction *> top = win.w.menuBar()->actions();
-        QCOMPARE(top.size(), 2);
-        QCOMPARE(top[0]->text(), "&Help");
-        QCOMPARE(top[1]->text(), "&Exit");
-        QVERIFY(!top[1]->menu());
-        const QList<QAction *> help = top[0]->menu()->actions();
-        QCOMPARE(help.size(), 3);
-        QCOMPARE(help[0]->text(), "&Content");
-        QVERIFY(help[1]->isSeparator());
-        QCOMPARE(help[2]->text(), "&About Us");
     }
 
     void theHelpBoxesChangeNothing()

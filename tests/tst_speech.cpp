@@ -71,10 +71,9 @@ private slots:
         QTest::newRow("a hyphen, read out") << QByteArray("a-ha=so that is it") << "h" << 0 << QStringList{
                 "New word, 3 letters. Meaning : So that is it. Type letters A to Z to guess the word.",
                 "H is in the word: blank hyphen H blank."};
-        QTest::newRow("one letter") << QByteArray("a=a letter") << "" << 0 << QStringList{
-                "New word, 1 letter. Meaning : A letter. Type letters A to Z to guess the word."};
-        QTest::newRow("won: the last hit, then the message") << QByteArray("ox=an animal") << "xo" << 2
-                                                           << QStringList{"O is in the word: O X.", "message"};
+        QTest::newRow("won: a word of one letter, its hit, then the message") << QByteArray("a=a letter") << "a" << 0
+                << QStringList{"New word, 1 letter. Meaning : A letter. Type letters A to Z to guess the word.",
+                               "A is in the word: A.", "message"};
         QTest::newRow("lost: the last miss, then the message") << QByteArray("a=a letter") << "bcdefghijk" << 10
                 << QStringList{"K is not in the word. Number Of Chances Left : 0. 10 of 10 parts of the figure.", "message"};
         QTest::newRow("a Start the list refuses: its message alone") << QByteArray("=no word") << "" << 0
