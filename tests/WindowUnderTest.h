@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ModalGuard.h"
 #include "platform/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "window/fScaffold.h"
+#include "ModalGuard.h"
 
 #include <QLabel>
 #include <QPushButton>

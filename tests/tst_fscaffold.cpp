@@ -1,7 +1,7 @@
 #include "platform/Controls.h"
 #include "platform/QtPlatform.h"
-#include "ModalGuard.h"
 #include "WindowUnderTest.h"
+#include "ModalGuard.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "window/ClueLabel.h"
