@@ -347,10 +347,8 @@ private slots:
             QCOMPARE(box->textFormat(), Qt::PlainText);
             QCOMPARE(box->text(), "first <b>line</b>\nsecond");
             QCOMPARE(box->windowTitle(), "Title");
-            int buttons = 0;
-            for (QAbstractButton *button : box->buttons())
-                buttons += button->isVisible();
-            QCOMPARE(buttons, withCancel ? 2 : 1);
+            QVERIFY(box->button(QMessageBox::Ok)->isVisible());
+            QCOMPARE(box->button(QMessageBox::Cancel)->isVisible(), withCancel);
             if (pressOk)
                 QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
