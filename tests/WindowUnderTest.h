@@ -3,6 +3,7 @@
 #include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "window/fScaffold.h"
+#include "ModalGuard.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,9 +13,10 @@
 
 // The real window, shown headless, with the fake platform behind it, and the
 // moves of a player: Start on a one-entry list, a click on a letter that can
-// be seen.
+// be seen. A real box that opens fails the test and is closed.
 struct WindowUnderTest
 {
+    ModalGuard modalGuard;
     FakePlatform platform;
     fScaffold w{platform};
     QWidget standIns; // never shown

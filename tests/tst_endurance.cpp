@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 
 // Thousands of whole games through the real window by a seeded random player,
@@ -128,6 +129,10 @@ private slots:
                     break;
                 }
                 check("after a click");
+                // A game whose every letter is revealed has ended.
+                const auto unrevealed = [](const QLabel *vCell) { return vCell->isVisible() && vCell->text() == "_"; };
+                QVERIFY2(std::any_of(cells.cbegin(), cells.cend(), unrevealed),
+                         qPrintable("every letter is revealed, yet the game goes on: " + w.word()));
                 if (player.bounded(100) < 2)
                     break; // Start again in the middle of the game
             }
