@@ -6,6 +6,7 @@ cmake_minimum_required(VERSION 3.25)
 # The layout, written out: the levels under share/, the list beside the
 # program in lib/scaffold/ or, with SYSTEM_CONFIG, under etc/, which is /etc
 # for the prefix /usr and /etc/opt/... for a prefix in /opt.
+string(REGEX REPLACE "/+$" "" PREFIX "${PREFIX}")
 set(levels "${PREFIX}/share/scaffold/lists")
 if(NOT SYSTEM_CONFIG)
     set(list "${PREFIX}/lib/scaffold/Vocabulary.txt")
