@@ -5,6 +5,7 @@
 // 2 when the file cannot be read or the command line is wrong.
 
 #include "game/WordListCheck.h"
+#include "packaging/Version.h"
 #include "platform/files/FilePath.h"
 #include "platform/files/FileTextInput.h"
 #include "platform/files/ProgramFolder.h"
@@ -41,7 +42,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("scaffold-check"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(SCAFFOLD_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::Number));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -1,5 +1,6 @@
 #include "window/Startup.h"
 
+#include "packaging/Version.h"
 #include "platform/qt/QtPlatform.h"
 #include "window/fScaffold.h"
 
@@ -14,24 +15,29 @@
 
 namespace {
 
-const char *const HelpText =
-        "Usage: scaffold [FILE]\n"
-        "A word game that trains your vocabulary: guess a hidden word from its meaning,\n"
-        "one letter at a time.\n"
-        "\n"
-        "  FILE           play the word list FILE instead of the one beside the program\n"
-        "                 (Vocabulary.txt; for the installed game the file\n"
-        "                 /etc/scaffold/Vocabulary.txt). FILE is read afresh at every\n"
-        "                 Start, and every message names it. The installed game ships\n"
-        "                 three levels:\n"
-        "                   /usr/share/scaffold/lists/beginner.txt\n"
-        "                   /usr/share/scaffold/lists/intermediate.txt (also the default)\n"
-        "                   /usr/share/scaffold/lists/advanced.txt\n"
-        "  -h, --help     show this help and end\n"
-        "  -v, --version  show the version and end\n"
-        "\n"
-        "Qt's own options, such as -platform NAME and -display DISPLAY, are accepted.\n"
-        "scaffold-check FILE reports every problem of a word list at once.\n";
+// The installed places come from the install folders the build is
+// configured with (packaging/Version.h).
+QString HelpText()
+{
+    return QStringLiteral("Usage: scaffold [FILE]\n"
+                          "A word game that trains your vocabulary: guess a hidden word from its meaning,\n"
+                          "one letter at a time.\n"
+                          "\n"
+                          "  FILE           play the word list FILE instead of the one beside the program\n"
+                          "                 (Vocabulary.txt; for the installed game the file\n"
+                          "                 %1).\n"
+                          "                 FILE is read afresh at every Start, and every message\n"
+                          "                 names it. The installed game ships three levels:\n"
+                          "                   %2/beginner.txt\n"
+                          "                   %2/intermediate.txt (also the default)\n"
+                          "                   %2/advanced.txt\n"
+                          "  -h, --help     show this help and end\n"
+                          "  -v, --version  show the version and end\n"
+                          "\n"
+                          "Qt's own options, such as -platform NAME and -display DISPLAY, are accepted.\n"
+                          "scaffold-check FILE reports every problem of a word list at once.\n")
+            .arg(QString::fromUtf8(Installed::WordList), QString::fromUtf8(Installed::LevelsFolder));
+}
 
 const char *const FromADesktop = "start Scaffold from a desktop session (or, without one, under Xvfb).";
 
@@ -155,11 +161,11 @@ int RunScaffold(int argc, char *argv[], const std::function<void(QWidget &)> &vB
         return 2;
     }
     if (line.help) {
-        std::fputs(HelpText, stdout);
+        std::fputs(qPrintable(HelpText()), stdout);
         return 0;
     }
     if (line.version) {
-        std::printf("scaffold %s\n", SCAFFOLD_VERSION);
+        std::printf("scaffold %s\n", Version::Number);
         return 0;
     }
 #if defined(Q_OS_LINUX)
