@@ -27,6 +27,15 @@ SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils huns
 # What making and checking the Debian package needs besides (scripts/package).
 SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev lintian "${SCAFFOLD_CHECK_PACKAGES[@]}")
 
+# What keeps the look of the code (scripts/format, and its check in scripts/test).
+SCAFFOLD_FORMAT_PACKAGES=(clang-format)
+
+# The project's own C++ sources, for the formatter: every .cpp and .h outside
+# the build folders, found without git, which a fresh machine may not have.
+scaffold_sources() {
+    (cd "$SCAFFOLD_ROOT" && find . -path './build*' -prune -o -path './.git' -prune -o \( -name '*.cpp' -o -name '*.h' \) -type f -print | sed 's|^\./||' | sort)
+}
+
 # What the fuzzer needs besides: clang with its sanitizer and libFuzzer runtimes.
 SCAFFOLD_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
