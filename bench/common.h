@@ -34,8 +34,8 @@ inline std::string EntryWord(int vEntry)
 
 inline std::string EntryLine(int vEntry)
 {
-    static const char *const Words[] = {"a", "small", "thing", "that", "people", "use", "when", "they", "want",
-                                        "to", "keep", "warm", "or", "dry", "in", "the", "house", "garden"};
+    static const char *const Words[] = {"a",  "small", "thing", "that", "people", "use", "when", "they",  "want",
+                                        "to", "keep",  "warm",  "or",   "dry",    "in",  "the",  "house", "garden"};
     std::string meaning = "entry " + std::to_string(vEntry);
     unsigned state = Mix(unsigned(vEntry) + 77);
     while (meaning.size() < 40 + state % 30) {

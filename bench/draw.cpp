@@ -28,8 +28,8 @@ struct Case
 };
 
 const Case Cases[] = {
-    {10, "last", 0.999999},  {1000, "last", 0.999999},  {32767, "last", 0.999999},
-    {10, "middle", 0.5},     {1000, "middle", 0.5},     {32767, "middle", 0.5},
+        {10, "last", 0.999999}, {1000, "last", 0.999999}, {32767, "last", 0.999999},
+        {10, "middle", 0.5},    {1000, "middle", 0.5},    {32767, "middle", 0.5},
 };
 
 int EntryOf(const Case &vCase)

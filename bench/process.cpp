@@ -138,14 +138,13 @@ int main(int argc, char **argv)
     };
     Row("start-up until shown", Duration(Median(game.seconds)), Duration(Median(floor.seconds)) + " minimal",
         ratio(game.seconds, floor.seconds), 1.05);
-    Row("start-up, processor time", Duration(Median(game.cpuSeconds)),
-        Duration(Median(floor.cpuSeconds)) + " minimal", ratio(game.cpuSeconds, floor.cpuSeconds), 0);
+    Row("start-up, processor time", Duration(Median(game.cpuSeconds)), Duration(Median(floor.cpuSeconds)) + " minimal",
+        ratio(game.cpuSeconds, floor.cpuSeconds), 0);
     Row("peak memory at start-up", Kilobytes(Median(game.kilobytes)), Kilobytes(Median(floor.kilobytes)) + " minimal",
         ratio(game.kilobytes, floor.kilobytes), 1.05);
 
     std::printf("\nPeak memory of a process that draws the last entry 20 times, by list size (medians of 5):\n");
-    const std::vector<Runs> draws =
-            RunTurns({{memory, "draw", "32767", "20"}, {memory, "draw", "10", "20"}}, 5, 1);
+    const std::vector<Runs> draws = RunTurns({{memory, "draw", "32767", "20"}, {memory, "draw", "10", "20"}}, 5, 1);
     Row("peak memory, draw on 32,767 entries", Kilobytes(Median(draws[0].kilobytes)),
         Kilobytes(Median(draws[1].kilobytes)) + " on 10", ratio(draws[0].kilobytes, draws[1].kilobytes), 1.05);
     return 0;

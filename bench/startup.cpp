@@ -3,8 +3,8 @@
 // for the first time: what bench_process times. The shipped program has no
 // such hook.
 
-#include "bench/QuitWhenShown.h"
 #include "window/Startup.h"
+#include "bench/QuitWhenShown.h"
 
 #include <QWidget>
 

@@ -150,32 +150,31 @@ int main(int argc, char **argv)
     auto setup = [](benchmark::internal::Benchmark *vBenchmark) {
         vBenchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
     };
-    setup(benchmark::RegisterBenchmark("repaint", [&](benchmark::State &state) {
-        Timed(state, [] {}, [&] { window.repaint(); });
-    }));
+    // What a measurement does first, untimed, and what it times.
+    const auto nothing = [] {};
+    const auto idle = [&] { bench.idle(); };
+    const auto clickStart = [&] { QTest::mouseClick(bench.start, Qt::LeftButton); };
+    const auto repaintWindow = [&] { window.repaint(); };
+    const auto grabWindow = [&] { benchmark::DoNotOptimize(window.grab()); };
+    setup(benchmark::RegisterBenchmark("repaint",
+                                       [&](benchmark::State &state) { Timed(state, nothing, repaintWindow); }));
     // For information: rendering every widget into a pixmap, opaque ones too,
     // which repaint() may leave as they are in the backing store.
-    setup(benchmark::RegisterBenchmark("grab", [&](benchmark::State &state) {
-        Timed(state, [] {}, [&] { benchmark::DoNotOptimize(window.grab()); });
-    }));
-    setup(benchmark::RegisterBenchmark("start-click", [&](benchmark::State &state) {
-        Timed(state, [&] { bench.idle(); }, [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
-    }));
-    setup(benchmark::RegisterBenchmark("start-click-in-game", [&](benchmark::State &state) {
-        Timed(state, [] {}, [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
-    }));
+    setup(benchmark::RegisterBenchmark("grab", [&](benchmark::State &state) { Timed(state, nothing, grabWindow); }));
+    setup(benchmark::RegisterBenchmark("start-click",
+                                       [&](benchmark::State &state) { Timed(state, idle, clickStart); }));
+    setup(benchmark::RegisterBenchmark("start-click-in-game",
+                                       [&](benchmark::State &state) { Timed(state, nothing, clickStart); }));
     for (const char letter : {'P', 'Z'}) {
         const std::string name = letter == 'P' ? "letter-click-hit" : "letter-click-miss";
-        setup(benchmark::RegisterBenchmark(name.c_str(), [&bench, letter](benchmark::State &state) {
-            Timed(
-                    state,
-                    [&] {
-                        bench.idle();
-                        QTest::mouseClick(bench.start, Qt::LeftButton);
-                        DeliverPosted();
-                    },
-                    [&] { QTest::mouseClick(bench.letter(letter), Qt::LeftButton); });
-        }));
+        const auto newGame = [&] {
+            bench.idle();
+            QTest::mouseClick(bench.start, Qt::LeftButton);
+            DeliverPosted();
+        };
+        const auto clickLetter = [&bench, letter] { QTest::mouseClick(bench.letter(letter), Qt::LeftButton); };
+        setup(benchmark::RegisterBenchmark(name.c_str(),
+                                           [=](benchmark::State &state) { Timed(state, newGame, clickLetter); }));
     }
 
     // Start with a clue of 100 characters against one of 60,000: the clue is
@@ -189,14 +188,12 @@ int main(int argc, char **argv)
         clue.truncate(length);
         const QByteArray list = "1\napple=" + clue + "\n";
         const std::string name = "start-click-clue-" + std::to_string(length);
-        setup(benchmark::RegisterBenchmark(name.c_str(), [&bench, &platform, &shortList, list](benchmark::State &state) {
-            Timed(
-                    state,
-                    [&] {
-                        platform.writeWordList(list);
-                        bench.idle();
-                    },
-                    [&] { QTest::mouseClick(bench.start, Qt::LeftButton); });
+        const auto idleWithList = [&bench, &platform, list] {
+            platform.writeWordList(list);
+            bench.idle();
+        };
+        setup(benchmark::RegisterBenchmark(name.c_str(), [=, &platform, &shortList](benchmark::State &state) {
+            Timed(state, idleWithList, clickStart);
             platform.writeWordList(shortList);
         }));
     }
@@ -220,11 +217,11 @@ int main(int argc, char **argv)
         const char *figure;
         double goal;
     } figures[] = {
-        {"start-click", "Start click, from the board after a game", 2.0},
-        {"start-click-in-game", "Start click, in the middle of a game", 2.0},
-        {"letter-click-hit", "letter click, a hit (P in apple)", 2.0},
-        {"letter-click-miss", "letter click, a miss (Z in apple)", 2.0},
-        {"grab", "window.grab(), every widget", 0.0},
+            {"start-click", "Start click, from the board after a game", 2.0},
+            {"start-click-in-game", "Start click, in the middle of a game", 2.0},
+            {"letter-click-hit", "letter click, a hit (P in apple)", 2.0},
+            {"letter-click-miss", "letter click, a miss (Z in apple)", 2.0},
+            {"grab", "window.grab(), every widget", 0.0},
     };
     for (const auto &f : figures) {
         const double value = reporter.time(f.name);

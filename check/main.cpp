@@ -29,8 +29,8 @@ QString Summary(const WordListReport &vReport)
     const qint64 warnings = vReport.count(Finding::Kind::Warning);
     const QString entries = Counted(vReport.entries, "entry", "entries");
     if (errors > 0)
-        return QStringLiteral("%1, %2 in %3").arg(Counted(errors, "error", "errors"),
-                                                  Counted(warnings, "warning", "warnings"), entries);
+        return QStringLiteral("%1, %2 in %3")
+                .arg(Counted(errors, "error", "errors"), Counted(warnings, "warning", "warnings"), entries);
     if (warnings > 0)
         return QStringLiteral("%1, all playable; %2").arg(entries, Counted(warnings, "warning", "warnings"));
     return QStringLiteral("%1, all playable").arg(entries);

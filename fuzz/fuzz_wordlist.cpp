@@ -4,8 +4,8 @@
 // whole word list file.
 
 #include "game/GameHandlers.h"
-#include "game/WordListCheck.h"
 #include "game/WordList.h"
+#include "game/WordListCheck.h"
 #include "game/cScaffold.h"
 #include "testsupport/FakeBoard.h"
 #include "testsupport/FakePlatform.h"
@@ -21,7 +21,7 @@ FakePlatform &SharedPlatform()
     return platform;
 }
 
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

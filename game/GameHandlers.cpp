@@ -31,12 +31,13 @@ QString StartRefused(const WordListError &vError, const QString &vPath)
     if (!vPath.isEmpty())
         lines << QStringLiteral("File: ") + QDir::toNativeSeparators(vPath);
     if (vError.line > 0)
-        lines << (vError.found.isNull() ? QStringLiteral("Line %1").arg(vError.line)
-                                        : QStringLiteral("Line %1: \"").arg(vError.line)
-                                                  + WordList::Readable(vError.found) + u'"');
+        lines << (vError.found.isNull()
+                          ? QStringLiteral("Line %1").arg(vError.line)
+                          : QStringLiteral("Line %1: \"").arg(vError.line) + WordList::Readable(vError.found) + u'"');
     lines << vError.hint << QStringLiteral("Mend the file, then press Start again.")
           << QStringLiteral("To see every problem of the list at once, run scaffold-check in a terminal")
-                     + (vPath.isEmpty() ? QStringLiteral(".") : QStringLiteral(": scaffold-check ") + ShellQuoted(vPath));
+                    + (vPath.isEmpty() ? QStringLiteral(".")
+                                       : QStringLiteral(": scaffold-check ") + ShellQuoted(vPath));
     return lines.join(QChar(u'\r'));
 }
 
@@ -45,7 +46,8 @@ QString StartRefused(const WordListError &vError, const QString &vPath)
 void EndGame(cScaffold &vOps, Platform &vPlatform, const QString &vFirstLine, const QString &vWord, int &vMisses)
 {
     // No question mark after "again": the message reads as a statement.
-    const QString text = vFirstLine + QChar(u'\r') + QStringLiteral("It was ") + vWord + QStringLiteral(". Want to play again");
+    const QString text = vFirstLine + QChar(u'\r') + QStringLiteral("It was ") + vWord
+            + QStringLiteral(". Want to play again");
     if (vPlatform.messageBox(text, Platform::Buttons::OkCancel, QStringLiteral("Message")) != Platform::Answer::Ok)
         vPlatform.end();
     vMisses = 0;

@@ -10,4 +10,4 @@
 namespace game {
 void cStart_Click(Board &vBoard, Platform &vPlatform, QString &vWord, int &vMisses);
 void lLetters_Click(Board &vBoard, Platform &vPlatform, const QString &vWord, int &vMisses, qint16 Index);
-}
+} // namespace game

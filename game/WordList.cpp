@@ -188,7 +188,8 @@ std::pair<QString, QString> Deceptive(char32_t vCharacter)
         const QString like = otherForm && IsAsciiLetters(form) ? form : skeleton;
         return {QStringLiteral("The word holds %1, which looks like \"%2\" but is another character: guessing %3 "
                                "does not reveal it.")
-                        .arg(Named(vCharacter), like, like.size() == 1 ? like.toUpper() : QStringLiteral("its letters")),
+                        .arg(Named(vCharacter), like,
+                             like.size() == 1 ? like.toUpper() : QStringLiteral("its letters")),
                 typeAgain};
     }
     if (decomposition == U_DT_WIDE)
@@ -255,12 +256,14 @@ qint16 WordList::ParseCount(const QString &vLine)
         digits = sign || (ch >= u'0' && ch <= u'9');
     }
     if (!digits)
-        throw WordListError(QStringLiteral("The first line should be the number of entries, but it is not a whole number."),
-                            CountHint, 1, vLine);
+        throw WordListError(
+                QStringLiteral("The first line should be the number of entries, but it is not a whole number."),
+                CountHint, 1, vLine);
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (text.startsWith(u'-'))
-        throw WordListError(QStringLiteral("The number of entries on the first line is negative."), CountHint, 1, vLine);
+        throw WordListError(QStringLiteral("The number of entries on the first line is negative."), CountHint, 1,
+                            vLine);
     if (!ok || value > 32767)
         throw WordListError(QStringLiteral("The number of entries on the first line is larger than 32767, "
                                            "the most a word list can hold."),
@@ -296,8 +299,8 @@ WordListError WordList::CountBeyondEnd(const CountLine &vCount, int vPresent)
     return WordListError(QStringLiteral("The first line says the list holds %1 entries, but the file ends after %2.")
                                  .arg(vCount.count)
                                  .arg(vPresent),
-                         QStringLiteral("Make the first line the number of entries that follow, %1.").arg(vPresent),
-                         1, vCount.text);
+                         QStringLiteral("Make the first line the number of entries that follow, %1.").arg(vPresent), 1,
+                         vCount.text);
 }
 
 void WordList::Split(const QString &vLine, QString &vWord, QString &vMeaning)
@@ -379,11 +382,11 @@ QList<WordList::Remark> WordList::Warnings(const ListEntry &vEntry)
     // A clue has at most as many characters as UTF-16 units: most need no count.
     const qsizetype clue = vEntry.meaning.size() > Controls::ClueShownWhole ? Cells(vEntry.meaning).size() : 0;
     if (clue > Controls::ClueShownWhole)
-        warnings << Remark{QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
-                                   .arg(clue)
-                                   .arg(Controls::ClueShownWhole),
-                           QStringLiteral("Shorten the meaning to %1 characters or fewer.")
-                                   .arg(Controls::ClueShownWhole)};
+        warnings << Remark{
+                QStringLiteral("The meaning has %1 characters, but the clue shows at most %2 whole.")
+                        .arg(clue)
+                        .arg(Controls::ClueShownWhole),
+                QStringLiteral("Shorten the meaning to %1 characters or fewer.").arg(Controls::ClueShownWhole)};
     return warnings;
 }
 

@@ -28,8 +28,7 @@ void AddReadingFlaws(WordListReport &vReport, int vFlaws, int vLine, const QStri
                             QStringLiteral("Check the line's curly quotes, dashes and accented letters, and save "
                                            "the file as UTF-8.")));
     if (vFlaws & TextInput::LoneSurrogate)
-        vReport.add(Warning(vLine,
-                            QStringLiteral("The line holds half a UTF-16 character, shown as \"\uFFFD\"."),
+        vReport.add(Warning(vLine, QStringLiteral("The line holds half a UTF-16 character, shown as \"\uFFFD\"."),
                             vText, QStringLiteral("Type the damaged character again and save the file.")));
 }
 
@@ -85,8 +84,8 @@ WordListReport CheckWordList(std::unique_ptr<TextInput> vInput, const QString &v
     int blankFrom = 0;
     int blankCount = 0;
     Finding blankFinding;
-    int lastEntryLine = 1;       // the last line that is not blank
-    QString firstNeverDrawn;     // the first entry past the drawable ones
+    int lastEntryLine = 1; // the last line that is not blank
+    QString firstNeverDrawn; // the first entry past the drawable ones
     for (int line = 2;; ++line) {
         const int entry = line - 1;
         const bool reachable = !drawable || entry <= *drawable;
@@ -121,7 +120,8 @@ WordListReport CheckWordList(std::unique_ptr<TextInput> vInput, const QString &v
             }
             blankCount = 0;
             if (!reachable && firstNeverDrawn.isNull())
-                firstNeverDrawn = QStringLiteral("line %1, \"%2\"").arg(QString::number(line), WordList::Readable(text));
+                firstNeverDrawn
+                        = QStringLiteral("line %1, \"%2\"").arg(QString::number(line), WordList::Readable(text));
         }
         if (!reachable)
             continue;
@@ -161,14 +161,14 @@ WordListReport CheckWordList(std::unique_ptr<TextInput> vInput, const QString &v
         report.entries = std::max(0, lastEntryLine - 1);
     else if (lastEntryLine - 1 > *drawable)
         report.add(Warning(1,
-                                   QStringLiteral("The first line says %1 entries, but %2 follow: from %3 on, "
-                                                  "no entry is ever drawn.")
-                                           .arg(count.count)
-                                           .arg(lastEntryLine - 1)
-                                           .arg(firstNeverDrawn),
-                                   count.text,
-                                   QStringLiteral("Make the first line the number of entries that follow, %1.")
-                                           .arg(lastEntryLine - 1)),
+                           QStringLiteral("The first line says %1 entries, but %2 follow: from %3 on, "
+                                          "no entry is ever drawn.")
+                                   .arg(count.count)
+                                   .arg(lastEntryLine - 1)
+                                   .arg(firstNeverDrawn),
+                           count.text,
+                           QStringLiteral("Make the first line the number of entries that follow, %1.")
+                                   .arg(lastEntryLine - 1)),
                    true);
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.line < b.line; });

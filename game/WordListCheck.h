@@ -9,14 +9,14 @@
 struct Finding
 {
     enum class Kind {
-        Error,   // some Start refuses the list: an entry it can draw cannot be played
+        Error, // some Start refuses the list: an entry it can draw cannot be played
         Warning, // the game plays it, but it is almost surely a mistake
     };
     Kind kind = Kind::Error;
-    int line = 0;  // 1-based line number; 0 for the file as a whole
-    QString text;  // one sentence: what is wrong
+    int line = 0; // 1-based line number; 0 for the file as a whole
+    QString text; // one sentence: what is wrong
     QString found; // the line as read; null where no line is concerned
-    QString hint;  // one sentence: how to mend it; may be empty for a warning
+    QString hint; // one sentence: how to mend it; may be empty for a warning
 };
 
 struct WordListReport

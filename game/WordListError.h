@@ -12,11 +12,10 @@ class WordListError
 public:
     WordListError(QString vProblem, QString vHint, int vLine = 0, QString vFound = QString())
         : problem(std::move(vProblem)), hint(std::move(vHint)), line(vLine), found(std::move(vFound))
-    {
-    }
+    { }
 
     QString problem; // one sentence: what is wrong
-    QString hint;    // one sentence: how to mend the problem
-    int line;        // 1-based line number, or 0 where no line is concerned
-    QString found;   // the offending line as read
+    QString hint; // one sentence: how to mend the problem
+    int line; // 1-based line number, or 0 where no line is concerned
+    QString found; // the offending line as read
 };

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ModalGuard.h"
 #include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "window/fScaffold.h"
-#include "ModalGuard.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -44,7 +44,10 @@ struct WindowUnderTest
             return nullptr;
         }
     }
-    QLabel *letter(QChar vLetter) { return get<QLabel>(Controls::Element(Controls::lLetters, vLetter.unicode() - u'A')); }
+    QLabel *letter(QChar vLetter)
+    {
+        return get<QLabel>(Controls::Element(Controls::lLetters, vLetter.unicode() - u'A'));
+    }
     QLabel *word(int vIndex) { return get<QLabel>(Controls::Element(Controls::lWord, vIndex)); }
     // A click as a user makes it: only on a cell that can be seen.
     void click(QChar vLetter)
@@ -87,6 +90,10 @@ struct WindowUnderTest
     // The board and the game's own state.
     QString boardAndGame()
     {
-        return board() + QStringLiteral("\nmisses %1, word %2, messages %3").arg(w.misses()).arg(w.word()).arg(platform.messageCount);
+        return board()
+                + QStringLiteral("\nmisses %1, word %2, messages %3")
+                          .arg(w.misses())
+                          .arg(w.word())
+                          .arg(platform.messageCount);
     }
 };

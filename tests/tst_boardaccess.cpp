@@ -102,9 +102,12 @@ private slots:
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<QString>("letters");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("hits and misses, lower case") << QByteArray("meticulous=careful") << "EAUTRSZ" << int(Qt::NoModifier);
-        QTest::newRow("hits and misses, with Shift") << QByteArray("meticulous=careful") << "EAUTRSZ" << int(Qt::ShiftModifier);
-        QTest::newRow("a game won, its end message answered") << QByteArray("ox=an animal") << "XO" << int(Qt::NoModifier);
+        QTest::newRow("hits and misses, lower case")
+                << QByteArray("meticulous=careful") << "EAUTRSZ" << int(Qt::NoModifier);
+        QTest::newRow("hits and misses, with Shift")
+                << QByteArray("meticulous=careful") << "EAUTRSZ" << int(Qt::ShiftModifier);
+        QTest::newRow("a game won, its end message answered")
+                << QByteArray("ox=an animal") << "XO" << int(Qt::NoModifier);
         QTest::newRow("a game lost") << QByteArray("ox=an animal") << "ABCDEFGHIJ" << int(Qt::ShiftModifier);
     }
     void typedLettersPlayAsClicksDo()
@@ -212,11 +215,17 @@ private slots:
         QTest::addColumn<QString>("figure");
         QTest::addColumn<QString>("chances");
         QTest::addColumn<QString>("word");
-        QTest::newRow("before Start") << "-" << "0 of 10 parts of the figure" << "Number Of Chances Left : 10"
+        QTest::newRow("before Start") << "-"
+                                      << "0 of 10 parts of the figure"
+                                      << "Number Of Chances Left : 10"
                                       << "No word yet";
-        QTest::newRow("just started") << "" << "0 of 10 parts of the figure" << "Number Of Chances Left : 10"
+        QTest::newRow("just started") << ""
+                                      << "0 of 10 parts of the figure"
+                                      << "Number Of Chances Left : 10"
                                       << "blank blank blank blank blank blank blank blank blank blank, 10 letters";
-        QTest::newRow("hits and misses") << "EAUTRSO" << "2 of 10 parts of the figure" << "Number Of Chances Left : 8"
+        QTest::newRow("hits and misses") << "EAUTRSO"
+                                         << "2 of 10 parts of the figure"
+                                         << "Number Of Chances Left : 8"
                                          << "blank E T blank blank U blank O U S, 10 letters";
     }
     void aScreenReaderReadsTheBoardAsItStands()
@@ -266,7 +275,8 @@ private slots:
         QVERIFY(win.letter('Q')->isVisible());
         win.start("fig=a fruit");
         QVERIFY(!q->state().disabled);
-        QCOMPARE(q->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()), QStringList{"Q"});
+        QCOMPARE(q->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                 QStringList{"Q"});
         press(q);
         QCOMPARE(win.w.misses(), 1);
         QVERIFY(!letterButton(win, 'Q'));
@@ -346,7 +356,8 @@ private slots:
         const auto [disabledInk, background] = ink();
         win.start("fig=a fruit");
         const QColor enabledInk = ink().first;
-        QVERIFY2(ContrastRatio(disabledInk, background) >= 4.5, qPrintable(QString::number(ContrastRatio(disabledInk, background))));
+        QVERIFY2(ContrastRatio(disabledInk, background) >= 4.5,
+                 qPrintable(QString::number(ContrastRatio(disabledInk, background))));
         // Still clearly lighter than a letter in play.
         QVERIFY(ContrastRatio(enabledInk, background) >= 1.5 * ContrastRatio(disabledInk, background));
     }
@@ -360,10 +371,11 @@ private slots:
     void aClueTooLongOrTooWideIsCut_data()
     {
         QTest::addColumn<QByteArray>("clue");
-        QTest::newRow("300 characters in short words")
-                << "a word of many uses, " + QByteArray("and of many more meanings besides ").repeated(8) + "which no label could show";
+        QTest::newRow("300 characters in short words") << "a word of many uses, "
+                        + QByteArray("and of many more meanings besides ").repeated(8) + "which no label could show";
         QTest::newRow("a run of 100 W") << QByteArray(100, 'W');
-        QTest::newRow("a long word after short ones") << QByteArray("in its longest form pneumonoultramicroscopicsilicovolcanoconiosis");
+        QTest::newRow("a long word after short ones")
+                << QByteArray("in its longest form pneumonoultramicroscopicsilicovolcanoconiosis");
         QByteArray huge;
         while (huge.size() < 60000)
             huge += "<b>bold</b> <h1>words</h1> of many uses ";
@@ -434,7 +446,8 @@ private slots:
         int firstNumberInk = number.left();
         while (!inked(firstNumberInk))
             ++firstNumberInk;
-        QVERIFY2(firstNumberInk - lastCaptionInk > 2, qPrintable(QStringLiteral("%1 to %2").arg(lastCaptionInk).arg(firstNumberInk)));
+        QVERIFY2(firstNumberInk - lastCaptionInk > 2,
+                 qPrintable(QStringLiteral("%1 to %2").arg(lastCaptionInk).arg(firstNumberInk)));
         // And the number still fits its label whole.
         int lastNumberInk = number.right() + 2;
         while (!inked(lastNumberInk))
@@ -470,7 +483,8 @@ private slots:
         while (lineBottom >= 0 && image.pixelColor(x, lineBottom) == inside)
             --lineBottom;
         QVERIFY2(lineBottom >= 0, "no border line above the cells");
-        QVERIFY2(lineBottom < cellTop, qPrintable(QStringLiteral("line at %1, cells from %2").arg(lineBottom).arg(cellTop)));
+        QVERIFY2(lineBottom < cellTop,
+                 qPrintable(QStringLiteral("line at %1, cells from %2").arg(lineBottom).arg(cellTop)));
     }
 };
 

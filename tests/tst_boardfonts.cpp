@@ -31,22 +31,22 @@ private slots:
             int caption;
             int cell;
         } rows[] = {
-            // The smallest base, and the largest.
-            {"DejaVu Sans", 6, 6, 8},
-            {"DejaVu Sans", 40, 10, 8},
-            // The default: 9 points at 96 dpi.
-            {"DejaVu Sans", 12, 10, 8},
-            // Either side of the size where the caption no longer fits as is.
-            {"DejaVu Sans", 10, 10, 8},
-            {"DejaVu Sans", 11, 10, 8},
-            {"DejaVu Serif", 9, 9, 7},
-            {"DejaVu Serif", 10, 9, 7},
-            {"DejaVu Sans Mono", 8, 8, 14},
-            {"DejaVu Sans Mono", 9, 8, 14},
+                // The smallest base, and the largest.
+                {"DejaVu Sans", 6, 6, 8},
+                {"DejaVu Sans", 40, 10, 8},
+                // The default: 9 points at 96 dpi.
+                {"DejaVu Sans", 12, 10, 8},
+                // Either side of the size where the caption no longer fits as is.
+                {"DejaVu Sans", 10, 10, 8},
+                {"DejaVu Sans", 11, 10, 8},
+                {"DejaVu Serif", 9, 9, 7},
+                {"DejaVu Serif", 10, 9, 7},
+                {"DejaVu Sans Mono", 8, 8, 14},
+                {"DejaVu Sans Mono", 9, 8, 14},
         };
         for (const auto &row : rows)
-            QTest::addRow("%s %d px", row.family, row.base) << QString::fromLatin1(row.family) << row.base << row.caption
-                                                           << row.cell;
+            QTest::addRow("%s %d px", row.family, row.base)
+                    << QString::fromLatin1(row.family) << row.base << row.caption << row.cell;
     }
     void theFittedSizesStayAsTheyAre()
     {

@@ -62,7 +62,8 @@ private slots:
         QTest::newRow("just below one draws the last") << 5 << 5 << std::nextafter(1.0, 0.0) << 5;
         QTest::newRow("floor, not rounding") << 4 << 4 << 0.7499 << 3;
         QTest::newRow("a smaller count never reaches later entries") << 2 << 6 << std::nextafter(1.0, 0.0) << 2;
-        QTest::newRow("the largest count reaches its last entry") << 32767 << 32767 << std::nextafter(1.0, 0.0) << 32767;
+        QTest::newRow("the largest count reaches its last entry")
+                << 32767 << 32767 << std::nextafter(1.0, 0.0) << 32767;
         // A faulty random source must not reach past the count.
         QTest::newRow("a random value of one is held to the last") << 3 << 3 << 1.0 << 3;
         QTest::newRow("a negative random value is held to the first") << 3 << 3 << -0.5 << 1;
@@ -90,11 +91,21 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("meaning");
-        QTest::newRow("word and meaning") << "apple=a sweet fruit" << "apple" << "a sweet fruit";
-        QTest::newRow("text after a second equals is dropped") << "cat=a pet=animal" << "cat" << "a pet";
-        QTest::newRow("empty meaning") << "cat=" << "cat" << "";
-        QTest::newRow("blanks around word and meaning are dropped") << " cat \t= a pet " << "cat" << "a pet";
-        QTest::newRow("blanks inside are kept") << "ice cream=a cold sweet" << "ice cream" << "a cold sweet";
+        QTest::newRow("word and meaning") << "apple=a sweet fruit"
+                                          << "apple"
+                                          << "a sweet fruit";
+        QTest::newRow("text after a second equals is dropped") << "cat=a pet=animal"
+                                                               << "cat"
+                                                               << "a pet";
+        QTest::newRow("empty meaning") << "cat="
+                                       << "cat"
+                                       << "";
+        QTest::newRow("blanks around word and meaning are dropped") << " cat \t= a pet "
+                                                                    << "cat"
+                                                                    << "a pet";
+        QTest::newRow("blanks inside are kept") << "ice cream=a cold sweet"
+                                                << "ice cream"
+                                                << "a cold sweet";
     }
     void theEntrySplitsAtEquals()
     {
@@ -128,7 +139,8 @@ private slots:
         QTest::newRow("a letter") << QByteArray("a sweet fruit") << "Meaning : A sweet fruit";
         QTest::newRow("one character") << QByteArray("x") << "Meaning : X";
         QTest::newRow("not a letter") << QByteArray("(a) fruit") << "Meaning : (a) fruit";
-        QTest::newRow("an accented letter") << QByteArray("\xC3\xA9t\xC3\xA9") << QString::fromUtf8("Meaning : \xC3\x89t\xC3\xA9");
+        QTest::newRow("an accented letter")
+                << QByteArray("\xC3\xA9t\xC3\xA9") << QString::fromUtf8("Meaning : \xC3\x89t\xC3\xA9");
         QTest::newRow("empty meaning is no failure") << QByteArray() << "Meaning : ";
     }
     void theClueIsCapitalisedAtItsFirstCharacterOnly()
@@ -149,30 +161,47 @@ private slots:
         QTest::addColumn<QString>("hint");
         const QString entry = "apple=a sweet fruit";
         const QString count = "such as 25";
-        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0 << "Put a word list there";
+        QTest::newRow("missing") << QByteArray() << "could not be opened: the file does not exist" << 0
+                                 << "Put a word list there";
         QTest::newRow("empty") << QByteArray("") << "is empty" << 0 << count;
         QTest::newRow("count not a number") << QByteArray("two\na=b\n") << "not a whole number" << 1 << count;
         QTest::newRow("count with a fraction") << QByteArray("1.5\na=b\n") << "not a whole number" << 1 << count;
         QTest::newRow("count too large") << QByteArray("32768\na=b\n") << "larger than 32767" << 1 << count;
-        QTest::newRow("count far too large") << QByteArray("99999999999999999999999\na=b\n") << "larger than 32767" << 1 << count;
+        QTest::newRow("count far too large")
+                << QByteArray("99999999999999999999999\na=b\n") << "larger than 32767" << 1 << count;
         QTest::newRow("count negative") << QByteArray("-1\na=b\n") << "negative" << 1 << count;
         QTest::newRow("count below the 16-bit range") << QByteArray("-40000\na=b\n") << "negative" << 1 << count;
-        QTest::newRow("count larger than the entries") << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1 << "Make the first line the number of entries that follow, 2.";
-        QTest::newRow("count padded and too large") << QByteArray(" 3 \na=b\n") << "holds 3 entries" << 1 << "follow, 1.";
+        QTest::newRow("count larger than the entries")
+                << QByteArray("5\na=b\nc=d\n") << "holds 5 entries, but the file ends after 2" << 1
+                << "Make the first line the number of entries that follow, 2.";
+        QTest::newRow("count padded and too large")
+                << QByteArray(" 3 \na=b\n") << "holds 3 entries" << 1 << "follow, 1.";
         QTest::newRow("no entries at all") << QByteArray("0\n") << "holds no entries" << 0 << "Add at least one entry";
         QTest::newRow("no equals") << QByteArray("1\napple a sweet fruit\n") << "no \"=\"" << 2 << entry;
         QTest::newRow("empty word") << QByteArray("1\n=a sweet fruit\n") << "no word" << 2 << "Write the word before";
-        QTest::newRow("only blanks before the equals") << QByteArray("1\n  =a sweet fruit\n") << "no word" << 2 << "Write the word before";
-        QTest::newRow("no letter to guess") << QByteArray("1\n42=the answer\n") << "no letter A to Z" << 2 << "at least one letter A to Z";
-        QTest::newRow("word longer than the board") << QByteArray("1\nextraordinarily=very unusual\n") << "15 characters" << 2 << "a word of at most 13 characters";
-        QTest::newRow("direction override in the word") << QByteArray("1\nca\xE2\x80\xAEt=a pet\n") << "invisible character, U+202E" << 2 << "Type the word again";
-        QTest::newRow("zero-width joiner in the word") << QByteArray("1\nca\xE2\x80\x8Dt=a pet\n") << "U+200D" << 2 << "Type the word again";
-        QTest::newRow("line separator in the word") << QByteArray("1\nca\xE2\x80\xA8t=a pet\n") << "U+2028" << 2 << "Type the word again";
-        QTest::newRow("tab inside the word") << QByteArray("1\nice\tcap=a pet\n") << "U+0009" << 2 << "Type the word again";
-        QTest::newRow("line too long") << QByteArray("1\n") + QByteArray(70000, 'a') << "too long to be an entry" << 2 << entry;
+        QTest::newRow("only blanks before the equals")
+                << QByteArray("1\n  =a sweet fruit\n") << "no word" << 2 << "Write the word before";
+        QTest::newRow("no letter to guess")
+                << QByteArray("1\n42=the answer\n") << "no letter A to Z" << 2 << "at least one letter A to Z";
+        QTest::newRow("word longer than the board") << QByteArray("1\nextraordinarily=very unusual\n")
+                                                    << "15 characters" << 2 << "a word of at most 13 characters";
+        QTest::newRow("direction override in the word") << QByteArray("1\nca\xE2\x80\xAEt=a pet\n")
+                                                        << "invisible character, U+202E" << 2 << "Type the word again";
+        QTest::newRow("zero-width joiner in the word")
+                << QByteArray("1\nca\xE2\x80\x8Dt=a pet\n") << "U+200D" << 2 << "Type the word again";
+        QTest::newRow("line separator in the word")
+                << QByteArray("1\nca\xE2\x80\xA8t=a pet\n") << "U+2028" << 2 << "Type the word again";
+        QTest::newRow("tab inside the word")
+                << QByteArray("1\nice\tcap=a pet\n") << "U+0009" << 2 << "Type the word again";
+        QTest::newRow("line too long") << QByteArray("1\n") + QByteArray(70000, 'a') << "too long to be an entry" << 2
+                                       << entry;
         QTest::newRow("count line too long") << QByteArray(70000, '1') << "too long to be an entry" << 1 << entry;
-        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "not a whole number" << 1 << count;
-        QTest::newRow("utf-16 file without entries") << QByteArray("\xFF\xFE" "1\0\n\0", 6) << "holds no entries" << 0 << "Add at least one entry";
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "not a whole number" << 1
+                                        << count;
+        QTest::newRow("utf-16 file without entries") << QByteArray("\xFF\xFE"
+                                                                   "1\0\n\0",
+                                                                   6)
+                                                     << "holds no entries" << 0 << "Add at least one entry";
     }
     void aBadWordListIsReportedAndChangesNothing()
     {
@@ -223,7 +252,8 @@ private slots:
         const QStringList lines = g.platform.messages.front().text.split(QChar(13));
         const QString folder = QDir::toNativeSeparators(g.platform.folder.path());
         QVERIFY2(lines.contains("File: " + folder + "/Jo's level.txt"), qPrintable(lines.join('\n')));
-        QVERIFY2(lines.last().endsWith(": scaffold-check '" + folder + "/Jo'\\''s level.txt'"), qPrintable(lines.last()));
+        QVERIFY2(lines.last().endsWith(": scaffold-check '" + folder + "/Jo'\\''s level.txt'"),
+                 qPrintable(lines.last()));
         QCOMPARE(g.vWord, "kiwi");
     }
 
@@ -269,7 +299,8 @@ private slots:
         g.platform.writeWordList("1\nbad\tline" + QByteArray(100, 'x') + "\n");
         g.start();
         const QString text = g.platform.messages.at(0).text;
-        QVERIFY2(text.contains(QStringLiteral("Line 2: \"bad") + QChar(QChar::ReplacementCharacter) + "line"), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Line 2: \"bad") + QChar(QChar::ReplacementCharacter) + "line"),
+                 qPrintable(text));
         QVERIFY(text.contains("...\""));
         QVERIFY(!text.contains('\t'));
     }
@@ -388,7 +419,9 @@ private slots:
         const ShownMessage &m = g.platform.messages[0];
         QCOMPARE(m.title, "Message");
         QCOMPARE(m.buttons, Platform::Buttons::OkCancel);
-        QCOMPARE(m.text, QStringLiteral("You have failed to recognize the word.") + QChar(13) + "It was Jazz. Want to play again");
+        QCOMPARE(m.text,
+                 QStringLiteral("You have failed to recognize the word.") + QChar(13)
+                         + "It was Jazz. Want to play again");
         // OK returns the board to its start state.
         QVERIFY(g.board == FakeBoard());
         QCOMPARE(g.vMisses, 0);
@@ -413,7 +446,8 @@ private slots:
         QVERIFY(g.click(letters.back()));
         QCOMPARE(g.platform.messages.size(), size_t(1));
         QCOMPARE(g.platform.messages[0].text,
-                 QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was " + word + ". Want to play again");
+                 QStringLiteral("Congrats. You have recognized the word.") + QChar(13) + "It was " + word
+                         + ". Want to play again");
         QCOMPARE(g.platform.messages[0].title, "Message");
         QVERIFY(g.board == FakeBoard());
         QCOMPARE(g.vMisses, 0);
@@ -446,11 +480,15 @@ private slots:
         QTest::addColumn<QByteArray>("word");
         QTest::addColumn<QString>("atStart");
         QTest::addColumn<QString>("letters");
-        QTest::newRow("hyphen") << QByteArray("x-ray") << "_-___" << "XRAY";
-        QTest::newRow("blank") << QByteArray("ice cap") << "___ ___" << "ICEAP";
-        QTest::newRow("digit") << QByteArray("b2b") << "_2_" << "B";
+        QTest::newRow("hyphen") << QByteArray("x-ray") << "_-___"
+                                << "XRAY";
+        QTest::newRow("blank") << QByteArray("ice cap") << "___ ___"
+                               << "ICEAP";
+        QTest::newRow("digit") << QByteArray("b2b") << "_2_"
+                               << "B";
         QTest::newRow("accented letter") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("___\xC3\xA9") << "CAF";
-        QTest::newRow("character outside the basic plane") << QByteArray("ok\xF0\x9F\x98\x80") << QString::fromUtf8("__\xF0\x9F\x98\x80") << "OK";
+        QTest::newRow("character outside the basic plane")
+                << QByteArray("ok\xF0\x9F\x98\x80") << QString::fromUtf8("__\xF0\x9F\x98\x80") << "OK";
     }
     void charactersNoCellRevealsAreShownFromTheStart()
     {
@@ -472,13 +510,20 @@ private slots:
         QTest::addColumn<QByteArray>("word");
         QTest::addColumn<int>("cells");
         QTest::addColumn<QString>("atStart");
-        QTest::newRow("13 composed accented letters") << QByteArray("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8") << 13
-                                                     << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
-        QTest::newRow("13 letters typed with combining accents") << QByteArray("e\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80") << 13
-                                                                << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
-        QTest::newRow("a mark with no composed form stays on its letter") << QByteArray("q\xCC\x83" "at") << 3 << QString::fromUtf8("q\xCC\x83" "__");
-        QTest::newRow("a flag of two code points is one cell") << QByteArray("ok\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7") << 3
-                                                              << QString::fromUtf8("__\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7");
+        QTest::newRow("13 composed accented letters")
+                << QByteArray("\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8ve\xC3\xA9l\xC3\xA8") << 13
+                << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
+        QTest::newRow("13 letters typed with combining accents")
+                << QByteArray("e\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80vee\xCC\x81le\xCC\x80") << 13
+                << QString::fromUtf8("\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8__\xC3\xA9_\xC3\xA8");
+        QTest::newRow("a mark with no composed form stays on its letter") << QByteArray("q\xCC\x83"
+                                                                                        "at")
+                                                                          << 3
+                                                                          << QString::fromUtf8("q\xCC\x83"
+                                                                                               "__");
+        QTest::newRow("a flag of two code points is one cell")
+                << QByteArray("ok\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7") << 3
+                << QString::fromUtf8("__\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7");
     }
     void aWordHasOneCellPerCharacterTheReaderSees()
     {
@@ -487,7 +532,8 @@ private slots:
         QFETCH(QString, atStart);
         Game g;
         g.startWith(word + "=a clue");
-        QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
+        QVERIFY2(g.platform.messages.empty(),
+                 g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
         int visible = 0;
         for (int i = 0; i < Controls::WordCellCount; ++i)
             visible += g.board.word(i).visible;
@@ -501,12 +547,14 @@ private slots:
         Game g;
         g.startWith("rock\x92n\x92roll=\x93music\x94 \x96 loud\x85 \x80");
         QVERIFY(g.platform.messages.empty());
-        QCOMPARE(g.board.controls["lMeaning"].text, QString::fromUtf8("Meaning : \u201Cmusic\u201D \u2013 loud\u2026 \u20AC"));
+        QCOMPARE(g.board.controls["lMeaning"].text,
+                 QString::fromUtf8("Meaning : \u201Cmusic\u201D \u2013 loud\u2026 \u20AC"));
         QCOMPARE(g.board.shown(), QString::fromUtf8("____\u2019_\u2019____"));
         for (QChar c : QString("ROCKNL"))
             QVERIFY(g.click(c));
         QCOMPARE(g.platform.messages.size(), size_t(1));
-        QVERIFY(g.platform.messages[0].text.endsWith(QString::fromUtf8("It was rock\u2019n\u2019roll. Want to play again")));
+        QVERIFY(g.platform.messages[0].text.endsWith(
+                QString::fromUtf8("It was rock\u2019n\u2019roll. Want to play again")));
     }
 
     void aUtf16ListIsPlayed_data()
@@ -523,7 +571,8 @@ private slots:
         Game g;
         g.platform.writeWordList(encoder(QString::fromUtf8("1\r\ncaf\u00E9=a place for coffee \u2013 or tea\r\n")));
         g.start();
-        QVERIFY2(g.platform.messages.empty(), g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
+        QVERIFY2(g.platform.messages.empty(),
+                 g.platform.messages.empty() ? "" : qPrintable(g.platform.messages[0].text));
         QCOMPARE(g.vWord, QString::fromUtf8("caf\u00E9"));
         QCOMPARE(g.board.controls["lMeaning"].text, QString::fromUtf8("Meaning : A place for coffee \u2013 or tea"));
     }
@@ -572,7 +621,8 @@ private slots:
     {
         Game g;
         g.startWith("fig=a fruit");
-        QVERIFY_THROWS_EXCEPTION(BoardError, game::lLetters_Click(g.board, g.platform, g.vWord, g.vMisses, Controls::LetterCount));
+        QVERIFY_THROWS_EXCEPTION(BoardError,
+                                 game::lLetters_Click(g.board, g.platform, g.vWord, g.vMisses, Controls::LetterCount));
     }
 
     void drawScaffoldIgnoresCountsOutsideTheTable()

@@ -93,9 +93,11 @@ private slots:
                 QVERIFY2(i < word.size(), qPrintable(where));
                 const QString caption = cells[i]->text();
                 const bool guessable = WordList::IsGuessable(word[i]);
-                QVERIFY2(guessable ? (caption == "_" || caption == word[i].toUpper()) : caption == word[i], qPrintable(where));
+                QVERIFY2(guessable ? (caption == "_" || caption == word[i].toUpper()) : caption == word[i],
+                         qPrintable(where));
                 if (guessable)
-                    QVERIFY2((caption != "_") == guessed.contains(word[i].toUpper().at(0).unicode() - u'A'), qPrintable(where));
+                    QVERIFY2((caption != "_") == guessed.contains(word[i].toUpper().at(0).unicode() - u'A'),
+                             qPrintable(where));
             }
         };
 
@@ -144,8 +146,8 @@ private slots:
         }
         QCOMPARE(platform.ends, 0);
         const long rssAtEnd = residentKiB();
-        qInfo("games: %d, resident memory after 1000 games: %ld KiB, at the end: %ld KiB", ended,
-              rssAfterFirstThousand, rssAtEnd);
+        qInfo("games: %d, resident memory after 1000 games: %ld KiB, at the end: %ld KiB", ended, rssAfterFirstThousand,
+              rssAtEnd);
         // A leak of even a few hundred bytes per game would show over 9,000 games.
         if (rssAfterFirstThousand > 0 && !qEnvironmentVariableIsSet("SCAFFOLD_SANITIZED"))
             QVERIFY2(rssAtEnd - rssAfterFirstThousand < 2048, "memory grew over the games");

@@ -38,23 +38,35 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("carriage return and line feed") << QByteArray("2\r\na=b\r\nc=d\r\n") << QStringList{"2", "a=b", "c=d"};
+        QTest::newRow("carriage return and line feed")
+                << QByteArray("2\r\na=b\r\nc=d\r\n") << QStringList{"2", "a=b", "c=d"};
         QTest::newRow("carriage return alone") << QByteArray("2\ra=b\rc=d\r") << QStringList{"2", "a=b", "c=d"};
         QTest::newRow("line feed alone") << QByteArray("2\na=b\nc=d\n") << QStringList{"2", "a=b", "c=d"};
         QTest::newRow("mixed line ends") << QByteArray("2\ra=b\nc=d\r\ne=f") << QStringList{"2", "a=b", "c=d", "e=f"};
         QTest::newRow("last line without an end") << QByteArray("1\na=b") << QStringList{"1", "a=b"};
         QTest::newRow("empty lines are lines") << QByteArray("\n\r\n\r") << QStringList{"", "", ""};
         QTest::newRow("two carriage returns are two ends") << QByteArray("a\r\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("line feed then carriage return are two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("byte order mark is skipped") << QByteArray("\xEF\xBB\xBF" "1\na=b") << QStringList{"1", "a=b"};
-        QTest::newRow("byte order mark only at the start") << QByteArray("1\n\xEF\xBB\xBF" "a") << QStringList{"1", QString(QChar(0xFEFF)) + "a"};
+        QTest::newRow("line feed then carriage return are two ends")
+                << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("byte order mark is skipped") << QByteArray("\xEF\xBB\xBF"
+                                                                  "1\na=b")
+                                                    << QStringList{"1", "a=b"};
+        QTest::newRow("byte order mark only at the start") << QByteArray("1\n\xEF\xBB\xBF"
+                                                                         "a")
+                                                           << QStringList{"1", QString(QChar(0xFEFF)) + "a"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("utf-16 little endian") << QByteArray("\xFF\xFE" "2\0\r\0\n\0a\0=\0b\0\r\0\xE9\0=\0d\0", 22)
-                                               << QStringList{"2", "a=b", QString::fromUtf8("\xC3\xA9=d")};
-        QTest::newRow("utf-16 big endian") << QByteArray("\xFE\xFF\0" "1\0\n\0a\0=\0b", 12) << QStringList{"1", "a=b"};
+        QTest::newRow("utf-16 little endian") << QByteArray("\xFF\xFE"
+                                                            "2\0\r\0\n\0a\0=\0b\0\r\0\xE9\0=\0d\0",
+                                                            22)
+                                              << QStringList{"2", "a=b", QString::fromUtf8("\xC3\xA9=d")};
+        QTest::newRow("utf-16 big endian") << QByteArray("\xFE\xFF\0"
+                                                         "1\0\n\0a\0=\0b",
+                                                         12)
+                                           << QStringList{"1", "a=b"};
         // U+010A is the bytes 0A 01: its low byte must not end a line.
         QTest::newRow("utf-16 character whose low byte is a line feed")
-                << QByteArray("\xFF\xFE\x0A\x01\x0D\x01\n\0x\0", 10) << QStringList{QString(QChar(0x010A)) + QChar(0x010D), "x"};
+                << QByteArray("\xFF\xFE\x0A\x01\x0D\x01\n\0x\0", 10)
+                << QStringList{QString(QChar(0x010A)) + QChar(0x010D), "x"};
         QTest::newRow("utf-16 byte order mark alone") << QByteArray("\xFF\xFE") << QStringList{};
     }
     void everyLineEndEndsALine()
@@ -80,7 +92,8 @@ private slots:
         QTest::newRow("a PDF") << QByteArray("%PDF-1.7\n%\xE2\xE3\n1 0 obj\n") << QStringList{};
         QTest::newRow("an old Word file") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1rest") << QStringList{};
         QTest::newRow("RTF") << QByteArray("{\\rtf1\\ansi 2\\par apple=a fruit}") << QStringList{};
-        QTest::newRow("a document's signature after a byte order mark") << QByteArray("\xEF\xBB\xBFPK\x03\x04x") << QStringList{};
+        QTest::newRow("a document's signature after a byte order mark")
+                << QByteArray("\xEF\xBB\xBFPK\x03\x04x") << QStringList{};
     }
     void whatIsNotTextIsRefused()
     {
@@ -114,12 +127,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("line");
-        QTest::newRow("a high surrogate alone") << QByteArray("\xFF\xFEx\0\x3D\xD8y\0\n\0", 10) << QString::fromUtf8("x\uFFFDy");
-        QTest::newRow("a low surrogate alone") << QByteArray("\xFF\xFEx\0\x00\xDEy\0", 8) << QString::fromUtf8("x\uFFFDy");
-        QTest::newRow("two high surrogates, then a pair") << QByteArray("\xFF\xFE\x3D\xD8\x3D\xD8\x00\xDE", 8)
-                                                           << QString::fromUtf8("\uFFFD\xF0\x9F\x98\x80");
-        QTest::newRow("a high surrogate at the end of the file") << QByteArray("\xFF\xFEx\0\x3D\xD8", 6) << QString::fromUtf8("x\uFFFD");
-        QTest::newRow("a single byte at the end of the file") << QByteArray("\xFF\xFEx\0y", 5) << QString::fromUtf8("x\uFFFD");
+        QTest::newRow("a high surrogate alone")
+                << QByteArray("\xFF\xFEx\0\x3D\xD8y\0\n\0", 10) << QString::fromUtf8("x\uFFFDy");
+        QTest::newRow("a low surrogate alone")
+                << QByteArray("\xFF\xFEx\0\x00\xDEy\0", 8) << QString::fromUtf8("x\uFFFDy");
+        QTest::newRow("two high surrogates, then a pair")
+                << QByteArray("\xFF\xFE\x3D\xD8\x3D\xD8\x00\xDE", 8) << QString::fromUtf8("\uFFFD\xF0\x9F\x98\x80");
+        QTest::newRow("a high surrogate at the end of the file")
+                << QByteArray("\xFF\xFEx\0\x3D\xD8", 6) << QString::fromUtf8("x\uFFFD");
+        QTest::newRow("a single byte at the end of the file")
+                << QByteArray("\xFF\xFEx\0y", 5) << QString::fromUtf8("x\uFFFD");
     }
     void aLoneSurrogateIsReadAsReplacementAndFlagged()
     {
@@ -158,7 +175,6 @@ private slots:
         QVERIFY(!FileTextInput::open((name + "x").toStdString(), why));
         QVERIFY2(why.contains("does not exist"), qPrintable(why));
         ::unlink(name.constData()); // Qt cannot name it to remove it with the folder
-
     }
 
     // The installed list is a link into /etc: messages name the file it leads to.
@@ -168,7 +184,9 @@ private slots:
         const QString link = m_dir.filePath("linked.txt");
         QFile::remove(link);
         QVERIFY(QFile::link(target, link));
-        const auto shown = [](const QString &vPath) { return FilePath::Shown(FilePath::Resolved(FilePath::FromText(vPath))); };
+        const auto shown = [](const QString &vPath) {
+            return FilePath::Shown(FilePath::Resolved(FilePath::FromText(vPath)));
+        };
         QCOMPARE(shown(link), QFileInfo(target).canonicalFilePath());
         QCOMPARE(shown(target), target);
         QCOMPARE(shown("relative/name.txt"), "relative/name.txt");
@@ -220,21 +238,27 @@ private slots:
         QTest::newRow("ascii") << QByteArray("cafe") << QString("cafe") << 0;
         QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("caf\xC3\xA9") << 0;
         QTest::newRow("latin-1 letter") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9") << 0;
-        QTest::newRow("curly quotes, dash and ellipsis") << QByteArray("\x93rock\x92n\x92roll\x94 \x96 loud\x85")
-                                                          << QString::fromUtf8("\u201Crock\u2019n\u2019roll\u201D \u2013 loud\u2026") << 0;
+        QTest::newRow("curly quotes, dash and ellipsis")
+                << QByteArray("\x93rock\x92n\x92roll\x94 \x96 loud\x85")
+                << QString::fromUtf8("\u201Crock\u2019n\u2019roll\u201D \u2013 loud\u2026") << 0;
         QTest::newRow("euro sign") << QByteArray("5 \x80") << QString::fromUtf8("5 \u20AC") << 0;
         QTest::newRow("undefined byte stays a control") << QByteArray("a\x81") << QString::fromUtf8("a\u0081") << 0;
         QTest::newRow("truncated utf-8 sequence") << QByteArray("\xE2\x82") << QString::fromUtf8("\u00E2\u201A") << 0;
         QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("\xC0\xAF") << QString::fromLatin1("\xC0\xAF") << 0;
-        QTest::newRow("four-byte utf-8 is one character") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80") << 0;
-        QTest::newRow("a combining accent is composed") << QByteArray("cafe\xCC\x81") << QString::fromUtf8("caf\xC3\xA9") << 0;
-        QTest::newRow("a mark with no composed form stays") << QByteArray("q\xCC\x83") << QString::fromUtf8("q\xCC\x83") << 0;
+        QTest::newRow("four-byte utf-8 is one character")
+                << QByteArray("\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80") << 0;
+        QTest::newRow("a combining accent is composed")
+                << QByteArray("cafe\xCC\x81") << QString::fromUtf8("caf\xC3\xA9") << 0;
+        QTest::newRow("a mark with no composed form stays")
+                << QByteArray("q\xCC\x83") << QString::fromUtf8("q\xCC\x83") << 0;
         // Mostly UTF-8: only the stray byte is read as Windows-1252.
         QTest::newRow("one Windows-1252 apostrophe in a UTF-8 line")
-                << QByteArray("na\xC3\xAFve=innocent, it\x92s said") << QString::fromUtf8("na\u00EFve=innocent, it\u2019s said")
-                << int(TextInput::MixedEncoding);
+                << QByteArray("na\xC3\xAFve=innocent, it\x92s said")
+                << QString::fromUtf8("na\u00EFve=innocent, it\u2019s said") << int(TextInput::MixedEncoding);
         QTest::newRow("stray bytes outnumber the UTF-8: all Windows-1252")
-                << QByteArray("\x93" "caf\xC3\xA9\x94 \x96") << QString::fromUtf8("\u201Ccaf\u00C3\u00A9\u201D \u2013") << 0;
+                << QByteArray("\x93"
+                              "caf\xC3\xA9\x94 \x96")
+                << QString::fromUtf8("\u201Ccaf\u00C3\u00A9\u201D \u2013") << 0;
         QTest::newRow("a UTF-8 surrogate is half a character")
                 << QByteArray("x\xED\xA0\xBDy") << QString::fromUtf8("x\uFFFDy") << int(TextInput::LoneSurrogate);
     }
@@ -288,14 +312,17 @@ private slots:
     void aLineLongerThanTheBoundIsRefused()
     {
         QString why;
-        auto fits = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes, 'a') + "\nb")), why);
+        auto fits = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes, 'a') + "\nb")),
+                                        why);
         QString line;
         QCOMPARE(fits->readLine(line), TextInput::Read::Line);
         QCOMPARE(line.size(), TextInput::MaxLineBytes);
 
-        auto tooLong = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))), why);
+        auto tooLong = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))),
+                                           why);
         QCOMPARE(tooLong->readLine(line), TextInput::Read::TooLong);
-        auto skipped = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))), why);
+        auto skipped = FileTextInput::open(FilePath::FromText(write(QByteArray(TextInput::MaxLineBytes + 1, 'a'))),
+                                           why);
         QCOMPARE(skipped->skipLine(), TextInput::Read::TooLong);
     }
 
@@ -321,14 +348,16 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << m_dir.filePath("nothing.txt") << "does not exist";
         QTest::newRow("folder") << m_dir.path() << "folder";
-        QTest::newRow("device") << "/dev/zero" << "not a regular file";
+        QTest::newRow("device") << "/dev/zero"
+                                << "not a regular file";
         // The installed list is a link into /etc: a broken one names where it points.
         const QString missing = m_dir.filePath("gone.txt");
         QFile::link(missing, m_dir.filePath("dangling"));
         QTest::newRow("link to a missing file") << m_dir.filePath("dangling") << missing + ", which does not exist";
         QFile::link(m_dir.filePath("loop2"), m_dir.filePath("loop1"));
         QFile::link(m_dir.filePath("loop1"), m_dir.filePath("loop2"));
-        QTest::newRow("links in a loop") << m_dir.filePath("loop1") << m_dir.filePath("loop2") + ", and the links from there lead round in a loop";
+        QTest::newRow("links in a loop") << m_dir.filePath("loop1")
+                                         << m_dir.filePath("loop2") + ", and the links from there lead round in a loop";
         QFile::link(m_dir.filePath("dangling"), m_dir.filePath("chain"));
         QTest::newRow("link to a broken link") << m_dir.filePath("chain") << "leads on to " + missing;
     }

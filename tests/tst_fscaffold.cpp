@@ -1,7 +1,7 @@
-#include "platform/seam/Controls.h"
-#include "platform/qt/QtPlatform.h"
-#include "WindowUnderTest.h"
 #include "ModalGuard.h"
+#include "WindowUnderTest.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "window/ClueLabel.h"
@@ -163,7 +163,9 @@ private slots:
             QCOMPARE(win.word(i)->parentWidget()->objectName(), "Frame1");
             QCOMPARE(win.word(i)->palette().color(QPalette::Window), QColor(255, 255, 128));
         }
-        for (const auto &[name, colour] : {std::pair{"sFace", QColor(255, 255, 0)}, {"sEyes1", QColor(0, 255, 255)}, {"sStand1", QColor(64, 0, 0)}}) {
+        for (const auto &[name, colour] : {std::pair{"sFace", QColor(255, 255, 0)},
+                                           {"sEyes1", QColor(0, 255, 255)},
+                                           {"sStand1", QColor(64, 0, 0)}}) {
             auto *shape = win.get<FilledShape>(name);
             QVERIFY2(shape, name);
             QCOMPARE(shape->colour(), colour);

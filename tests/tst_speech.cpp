@@ -34,8 +34,9 @@ private:
         QStringList spoken;
         bool eventFilter(QObject *vWatched, QEvent *vEvent) override
         {
-            QAccessibleInterface *shown =
-                    vEvent->type() == QEvent::Show ? QAccessible::queryAccessibleInterface(vWatched) : nullptr;
+            QAccessibleInterface *shown = vEvent->type() == QEvent::Show
+                    ? QAccessible::queryAccessibleInterface(vWatched)
+                    : nullptr;
             if (shown && shown->role() == QAccessible::Notification)
                 spoken << shown->text(QAccessible::Name);
             return false;
@@ -60,24 +61,33 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("skipped");
         QTest::addColumn<QStringList>("spoken");
-        QTest::newRow("start, hit, miss, a letter again") << QByteArray("ice cream=a cold sweet food") << "czc" << 0 << QStringList{
-                "New word, 2 words, 3 and 5 letters. Meaning : A cold sweet food. Type letters A to Z to guess the word.",
-                "C is in the word: blank C blank space C blank blank blank blank.",
-                "Z is not in the word. Number Of Chances Left : 9. 1 of 10 parts of the figure.",
-                "C was guessed already."};
-        QTest::newRow("blanks and apostrophes as words") << QByteArray("rock 'n' roll=music") << "n" << 0 << QStringList{
-                "New word, 3 words, 4, 1 and 4 letters. Meaning : Music. Type letters A to Z to guess the word.",
-                "N is in the word: blank blank blank blank space apostrophe N apostrophe space blank blank blank blank."};
-        QTest::newRow("a hyphen, read out") << QByteArray("a-ha=so that is it") << "h" << 0 << QStringList{
-                "New word, 3 letters. Meaning : So that is it. Type letters A to Z to guess the word.",
-                "H is in the word: blank hyphen H blank."};
-        QTest::newRow("won: a word of one letter, its hit, then the message") << QByteArray("a=a letter") << "a" << 0
+        QTest::newRow("start, hit, miss, a letter again")
+                << QByteArray("ice cream=a cold sweet food") << "czc" << 0
+                << QStringList{"New word, 2 words, 3 and 5 letters. Meaning : A cold sweet food. Type letters A to Z "
+                               "to guess the word.",
+                               "C is in the word: blank C blank space C blank blank blank blank.",
+                               "Z is not in the word. Number Of Chances Left : 9. 1 of 10 parts of the figure.",
+                               "C was guessed already."};
+        QTest::newRow("blanks and apostrophes as words")
+                << QByteArray("rock 'n' roll=music") << "n" << 0
+                << QStringList{"New word, 3 words, 4, 1 and 4 letters. Meaning : Music. Type letters A to Z to guess "
+                               "the word.",
+                               "N is in the word: blank blank blank blank space apostrophe N apostrophe space blank "
+                               "blank blank blank."};
+        QTest::newRow("a hyphen, read out")
+                << QByteArray("a-ha=so that is it") << "h" << 0
+                << QStringList{"New word, 3 letters. Meaning : So that is it. Type letters A to Z to guess the word.",
+                               "H is in the word: blank hyphen H blank."};
+        QTest::newRow("won: a word of one letter, its hit, then the message")
+                << QByteArray("a=a letter") << "a" << 0
                 << QStringList{"New word, 1 letter. Meaning : A letter. Type letters A to Z to guess the word.",
                                "A is in the word: A.", "message"};
-        QTest::newRow("lost: the last miss, then the message") << QByteArray("a=a letter") << "bcdefghijk" << 10
-                << QStringList{"K is not in the word. Number Of Chances Left : 0. 10 of 10 parts of the figure.", "message"};
-        QTest::newRow("a Start the list refuses: its message alone") << QByteArray("=no word") << "" << 0
-                                                                       << QStringList{"message"};
+        QTest::newRow("lost: the last miss, then the message")
+                << QByteArray("a=a letter") << "bcdefghijk" << 10
+                << QStringList{"K is not in the word. Number Of Chances Left : 0. 10 of 10 parts of the figure.",
+                               "message"};
+        QTest::newRow("a Start the list refuses: its message alone")
+                << QByteArray("=no word") << "" << 0 << QStringList{"message"};
     }
     void eachMoveIsSpokenAsItHappens()
     {

@@ -59,31 +59,41 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("findings");
         QTest::addColumn<int>("entries");
-        QTest::newRow("a clean list") << QByteArray("2\napple=a sweet fruit\npiano=a keyboard instrument\n") << QStringList{} << 2;
+        QTest::newRow("a clean list") << QByteArray("2\napple=a sweet fruit\npiano=a keyboard instrument\n")
+                                      << QStringList{} << 2;
         QTest::newRow("two bad lines and a count off by two")
                 << QByteArray("5\napple=a sweet fruit\nno equals here\npiano=an instrument\n=no word\n")
-                << QStringList{"1:error:holds 5 entries, but the file ends after 4", "3:error:no \"=\"", "5:error:no word"} << 4;
+                << QStringList{"1:error:holds 5 entries, but the file ends after 4", "3:error:no \"=\"",
+                               "5:error:no word"}
+                << 4;
         QTest::newRow("a smaller count names the first entry never drawn")
                 << QByteArray("1\napple=a sweet fruit\npiano=an instrument\ncandle=wax\n")
                 << QStringList{"1:warning:says 1 entries, but 3 follow: from line 3, \"piano=an instrument\" on"} << 1;
         QTest::newRow("a count of 0 with more than one entry")
-                << QByteArray("0\napple=a sweet fruit\npiano=an instrument\n") << QStringList{"1:warning:says 0 entries, but 2 follow"} << 1;
-        QTest::newRow("entries after the count are not checked") << QByteArray("1\napple=a sweet fruit\nno equals\n")
-                                                                 << QStringList{"1:warning:from line 3"} << 1;
-        QTest::newRow("the same word twice, case aside") << QByteArray("2\nApple=a sweet fruit\napple=a fruit\n")
-                                                         << QStringList{"3:warning:\"apple\" is also the word of line 2"} << 2;
+                << QByteArray("0\napple=a sweet fruit\npiano=an instrument\n")
+                << QStringList{"1:warning:says 0 entries, but 2 follow"} << 1;
+        QTest::newRow("entries after the count are not checked")
+                << QByteArray("1\napple=a sweet fruit\nno equals\n") << QStringList{"1:warning:from line 3"} << 1;
+        QTest::newRow("the same word twice, case aside")
+                << QByteArray("2\nApple=a sweet fruit\napple=a fruit\n")
+                << QStringList{"3:warning:\"apple\" is also the word of line 2"} << 2;
         QTest::newRow("an empty clue") << QByteArray("1\napple=\n") << QStringList{"2:warning:meaning is empty"} << 1;
-        QTest::newRow("a clue holding its word") << QByteArray("1\ncat=a Cat is a pet\n") << QStringList{"2:warning:gives it away"} << 1;
-        QTest::newRow("a word inside a longer word gives nothing away") << QByteArray("1\ncat=a category\n") << QStringList{} << 1;
+        QTest::newRow("a clue holding its word")
+                << QByteArray("1\ncat=a Cat is a pet\n") << QStringList{"2:warning:gives it away"} << 1;
+        QTest::newRow("a word inside a longer word gives nothing away")
+                << QByteArray("1\ncat=a category\n") << QStringList{} << 1;
         QTest::newRow("blanks, hyphens, apostrophes, digits and accents are the teacher's choice")
                 << QByteArray("6\nice cream=a cold sweet\ncaf\xC3\xA9=coffee\no'clock=the hour\nna\xC3\xAFve=innocent\n"
                               "x-ray 2=a picture\nrock\xE2\x80\x99n\xE2\x80\x99roll=music\n")
                 << QStringList{} << 6;
-        QTest::newRow("other characters shown from the start") << QByteArray("1\nC++=a language\n") << QStringList{"2:warning:holds \"+\""} << 1;
+        QTest::newRow("other characters shown from the start")
+                << QByteArray("1\nC++=a language\n") << QStringList{"2:warning:holds \"+\""} << 1;
         // What looks like a letter A to Z or a cell but is not: an error, the character named.
         QTest::newRow("look-alikes, fullwidth forms, fillers, joiners, selectors and \"_\"")
                 << QByteArray("9\nc\xD0\xB0t=Cyrillic a\nd\xCE\xBFg=Greek omicron\n\xEF\xBC\xA1pple=fullwidth\n"
-                              "ice\xE3\x85\xA4" "cream=Hangul filler\nc\xCD\x8F" "at=joiner\nstar\xEF\xB8\x8F=selector\n"
+                              "ice\xE3\x85\xA4"
+                              "cream=Hangul filler\nc\xCD\x8F"
+                              "at=joiner\nstar\xEF\xB8\x8F=selector\n"
                               "snake_case=a style\n\xF0\x9D\x90\x80pple=bold\nbook\xEF\xBC\x91=fullwidth one\n")
                 << QStringList{"2:error:U+0430 CYRILLIC SMALL LETTER A, which looks like \"a\"",
                                "3:error:U+03BF GREEK SMALL LETTER OMICRON, which looks like \"o\"",
@@ -97,23 +107,36 @@ private slots:
                 << 9;
         QTest::newRow("another form is named by what it stands for")
                 << QByteArray("2\n\xEF\xAC\x81sh=ligature\nchapter \xE2\x85\xAB=Roman twelve\n")
-                << QStringList{"2:error:LIGATURE FI, which looks like \"fi\"", "3:error:ROMAN NUMERAL TWELVE, which looks like \"XII\""} << 2;
-        QTest::newRow("a look-alike in the meaning is no matter") << QByteArray("1\ncat=\xD0\xB0 pet\n") << QStringList{} << 1;
-        QTest::newRow("a line mixing UTF-8 and Windows-1252")
-                << QByteArray("1\nna\xC3\xAFve=innocent, it\x92s said\n") << QStringList{"2:warning:mixes two encodings"} << 1;
-        QTest::newRow("a Windows-1252 line alone is no mixture") << QByteArray("1\ncaf\xE9=it\x92s coffee\n") << QStringList{} << 1;
-        QTest::newRow("half a UTF-16 character") << QByteArray("\xFF\xFE" "1\0\n\0a\0=\0\x3D\xD8", 12)
+                << QStringList{"2:error:LIGATURE FI, which looks like \"fi\"",
+                               "3:error:ROMAN NUMERAL TWELVE, which looks like \"XII\""}
+                << 2;
+        QTest::newRow("a look-alike in the meaning is no matter")
+                << QByteArray("1\ncat=\xD0\xB0 pet\n") << QStringList{} << 1;
+        QTest::newRow("a line mixing UTF-8 and Windows-1252") << QByteArray("1\nna\xC3\xAFve=innocent, it\x92s said\n")
+                                                              << QStringList{"2:warning:mixes two encodings"} << 1;
+        QTest::newRow("a Windows-1252 line alone is no mixture")
+                << QByteArray("1\ncaf\xE9=it\x92s coffee\n") << QStringList{} << 1;
+        QTest::newRow("half a UTF-16 character") << QByteArray("\xFF\xFE"
+                                                               "1\0\n\0a\0=\0\x3D\xD8",
+                                                               12)
                                                  << QStringList{"2:warning:half a UTF-16 character"} << 1;
         QTest::newRow("\"%\" in a word stays as written")
-                << QByteArray("2\nab%1%2=x\nAB%1%2=y\n") << QStringList{"2:warning:holds \"%\"", "3:warning:holds \"%\"", "3:warning:\"AB%1%2\" is also the word of line 2"} << 2;
-        QTest::newRow("a document saved by mistake") << QByteArray("PK\x03\x04\x14\0\x06\0\n2\n", 10)
-                                                     << QStringList{"1:error:not plain text"} << 0;
+                << QByteArray("2\nab%1%2=x\nAB%1%2=y\n")
+                << QStringList{"2:warning:holds \"%\"", "3:warning:holds \"%\"",
+                               "3:warning:\"AB%1%2\" is also the word of line 2"}
+                << 2;
+        QTest::newRow("a document saved by mistake")
+                << QByteArray("PK\x03\x04\x14\0\x06\0\n2\n", 10) << QStringList{"1:error:not plain text"} << 0;
         QTest::newRow("a clue too long to show whole")
                 << "1\nlantern=" + QByteArray(Controls::ClueShownWhole + 1, 'a') + "\n"
-                << QStringList{QStringLiteral("2:warning:%1 characters, but the clue shows at most %2").arg(Controls::ClueShownWhole + 1).arg(Controls::ClueShownWhole)}
+                << QStringList{QStringLiteral("2:warning:%1 characters, but the clue shows at most %2")
+                                       .arg(Controls::ClueShownWhole + 1)
+                                       .arg(Controls::ClueShownWhole)}
                 << 1;
-        QTest::newRow("a clue as long as shows whole") << "1\nlantern=" + QByteArray(Controls::ClueShownWhole, 'a') + "\n" << QStringList{} << 1;
-        QTest::newRow("blank lines at the end are not entries") << QByteArray("1\napple=a fruit\n\n \n") << QStringList{} << 1;
+        QTest::newRow("a clue as long as shows whole") << "1\nlantern=" + QByteArray(Controls::ClueShownWhole, 'a')
+                        + "\n" << QStringList{} << 1;
+        QTest::newRow("blank lines at the end are not entries")
+                << QByteArray("1\napple=a fruit\n\n \n") << QStringList{} << 1;
         QTest::newRow("a blank line among the entries is an error")
                 << QByteArray("2\n\napple=a fruit\n") << QStringList{"2:error:line is empty"} << 2;
         QTest::newRow("a count that is no number still has its entries checked")
@@ -188,8 +211,7 @@ private slots:
         if (auto input = FileTextInput::open(FilePath::FromText(platform.wordListPath()), why)) {
             try {
                 count = WordList::ReadCount(*input).count;
-            } catch (const WordListError &) {
-            }
+            } catch (const WordListError &) { }
         }
         // Draws past the end of the file all stop at the same place, so the
         // entries are tried up to one past the last line, and the count's own.
@@ -239,9 +261,11 @@ private slots:
                 << 1
                 << "@:1: error: The first line says the list holds 12 entries, but the file ends after 10.\n    12\n"
                    "    hint: Make the first line the number of entries that follow, 10.\n"
-                   "@:4: error: The entry has no \"=\" between the word and its meaning.\n    river bank a place by the water\n"
+                   "@:4: error: The entry has no \"=\" between the word and its meaning.\n    river bank a place by "
+                   "the water\n"
                    "    hint: A correct entry is the word, \"=\" and its meaning, for instance apple=a sweet fruit.\n"
-                   "@:8: error: The word has 15 characters, but a word can have at most 13.\n    extraordinarily=very unusual\n"
+                   "@:8: error: The word has 15 characters, but a word can have at most 13.\n    extraordinarily=very "
+                   "unusual\n"
                    "    hint: Choose a word of at most 13 characters, the cells the board has.\n"
                    "3 errors, 0 warnings in 10 entries\n";
         QTest::newRow("warnings alone still pass")
@@ -251,21 +275,26 @@ private slots:
                    "2 entries, all playable; 1 warning\n";
         QTest::newRow("one error") << QByteArray("1\n=clue\n") << 1
                                    << "@:2: error: The entry has no word before the \"=\".\n    =clue\n"
-                                      "    hint: Write the word before the \"=\" and its meaning after it, for instance apple=a sweet fruit.\n"
+                                      "    hint: Write the word before the \"=\" and its meaning after it, for "
+                                      "instance apple=a sweet fruit.\n"
                                       "1 error, 0 warnings in 1 entry\n";
         QTest::newRow("a Cyrillic letter in a word")
                 << QByteArray("1\nc\xD0\xB0t=a pet\n") << 1
-                << QString::fromUtf8("@:2: error: The word holds U+0430 CYRILLIC SMALL LETTER A, which looks like \"a\" but is another "
+                << QString::fromUtf8("@:2: error: The word holds U+0430 CYRILLIC SMALL LETTER A, which looks like "
+                                     "\"a\" but is another "
                                      "character: guessing A does not reveal it.\n    c\xD0\xB0t=a pet\n"
                                      "    hint: Type the word again by hand, with the keyboard set to English.\n"
                                      "1 error, 0 warnings in 1 entry\n");
-        QTest::newRow("a .docx gets one sentence and its mend") << QByteArray("PK\x03\x04\x14\0\x06\0word/document.xml", 25) << 1
+        QTest::newRow("a .docx gets one sentence and its mend")
+                << QByteArray("PK\x03\x04\x14\0\x06\0word/document.xml", 25) << 1
                 << "@:1: error: The file is not plain text: it may be a word processor document.\n"
-                   "    hint: Open it in your editor and save it as plain text (.txt).\n1 error, 0 warnings in 0 entries\n";
-        QTest::newRow("the file cannot be read") << QByteArray("<none>") << 2
-                                                 << "@: error: The word list could not be opened: the file does not exist.\n"
-                                                    "    hint: Put a word list there, or name another: its first line is the number "
-                                                    "of entries, then one entry per line, for instance apple=a sweet fruit.\n";
+                   "    hint: Open it in your editor and save it as plain text (.txt).\n1 error, 0 warnings in 0 "
+                   "entries\n";
+        QTest::newRow("the file cannot be read")
+                << QByteArray("<none>") << 2
+                << "@: error: The word list could not be opened: the file does not exist.\n"
+                   "    hint: Put a word list there, or name another: its first line is the number "
+                   "of entries, then one entry per line, for instance apple=a sweet fruit.\n";
     }
     void theProgramReportsLikeACompiler()
     {
@@ -284,7 +313,8 @@ private slots:
     void findingsBeyondTheBoundAreCountedNotKept()
     {
         FakePlatform platform;
-        platform.writeWordList("none\n" + QByteArray("no equals\n").repeated(WordListReport::MaxKept + 500) + "\n\n\napple=a\n");
+        platform.writeWordList("none\n" + QByteArray("no equals\n").repeated(WordListReport::MaxKept + 500)
+                               + "\n\n\napple=a\n");
         const WordListReport report = check(platform);
         QCOMPARE(report.count(Finding::Kind::Error), 1 + WordListReport::MaxKept + 500 + 3);
         QCOMPARE(report.findings.size(), WordListReport::MaxKept);
@@ -300,7 +330,8 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << 2 << "Unknown option 'frobnicate'";
         QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "one word list at most";
-        QTest::newRow("a read that fails at once") << QStringList{"/proc/self/mem"} << 2 << "could not be read at line 1";
+        QTest::newRow("a read that fails at once")
+                << QStringList{"/proc/self/mem"} << 2 << "could not be read at line 1";
         QTest::newRow("a folder") << QStringList{"/"} << 2 << "it is a folder";
     }
     void theProgramsStatusesAndNames()
@@ -316,8 +347,9 @@ private slots:
     void aLatin1NamedFileIsCheckedAndNamedReadably()
     {
         QTemporaryDir folder;
-        const QString script = QStringLiteral("cd \"$1\" && printf '1\\n=x\\n' > \"$(printf 'lat\\355n1.txt')\" && "
-                                              "\"$2\" \"$(printf 'lat\\355n1.txt')\"; s=$?; rm -f \"$(printf 'lat\\355n1.txt')\"; exit $s");
+        const QString script = QStringLiteral(
+                "cd \"$1\" && printf '1\\n=x\\n' > \"$(printf 'lat\\355n1.txt')\" && "
+                "\"$2\" \"$(printf 'lat\\355n1.txt')\"; s=$?; rm -f \"$(printf 'lat\\355n1.txt')\"; exit $s");
         const Run run = runChecker("/bin/sh", {"-c", script, "sh", folder.path(), QStringLiteral(SCAFFOLD_CHECK)});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.out.startsWith(QString::fromUtf8("lat\xC3\xADn1.txt:2: error:")), qPrintable(run.out + run.err));
@@ -339,7 +371,8 @@ private slots:
 
     void theShippedListChecksClean()
     {
-        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists/intermediate.txt")});
+        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK),
+                                   {QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists/intermediate.txt")});
         QCOMPARE(run.status, 0);
         QVERIFY2(QRegularExpression("^\\d+ entries, all playable\n$").match(run.out).hasMatch(), qPrintable(run.out));
     }
@@ -366,15 +399,16 @@ private slots:
         list.close();
         const Run run = runChecker(folder.filePath("scaffold-check"), {});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.out.startsWith(QDir(folder.path()).canonicalPath() + "/Vocabulary.txt:2: error:"), qPrintable(run.out));
+        QVERIFY2(run.out.startsWith(QDir(folder.path()).canonicalPath() + "/Vocabulary.txt:2: error:"),
+                 qPrintable(run.out));
     }
 
     // A folder name that is not valid UTF-8 must not send the checker to /Vocabulary.txt.
     void aProgramFolderThatCannotBeNamedIsReported()
     {
         QTemporaryDir folder;
-        const QString script = QStringLiteral(
-                "d=\"$1/bad$(printf '\\377')\" && mkdir \"$d\" && cp \"$2\" \"$d/\" && cd \"$d\" && exec ./scaffold-check");
+        const QString script = QStringLiteral("d=\"$1/bad$(printf '\\377')\" && mkdir \"$d\" && cp \"$2\" \"$d/\" && "
+                                              "cd \"$d\" && exec ./scaffold-check");
         const Run run = runChecker("/bin/sh", {"-c", script, "sh", folder.path(), QStringLiteral(SCAFFOLD_CHECK)});
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("folder of this program could not be determined"), qPrintable(run.err + run.out));

@@ -14,26 +14,43 @@
 
 namespace {
 
-struct Level { QString name; int minimum; bool twoWords, plainClues, forChildren; };
+struct Level
+{
+    QString name;
+    int minimum;
+    bool twoWords, plainClues, forChildren;
+};
 const QList<Level> kLevels = {{"beginner", 800, false, true, true},
                               {"intermediate", 1200, true, false, true},
                               {"advanced", 1000, true, false, false}};
 
-struct Entry { int line; QString word, clue, pos; };
-struct WordList {
+struct Entry
+{
+    int line;
+    QString word, clue, pos;
+};
+struct WordList
+{
     QString name;
     const Level *level = nullptr;
     QList<Entry> entries;
     QStringList broken; // what reading the file found wrong
-    QString where(const Entry &e) const { return QStringLiteral("%1:%2: %3=%4 -- ").arg(name).arg(e.line).arg(e.word, e.clue); }
+    QString where(const Entry &e) const
+    {
+        return QStringLiteral("%1:%2: %3=%4 -- ").arg(name).arg(e.line).arg(e.word, e.clue);
+    }
 };
 
-QString folder() { return qEnvironmentVariable("SCAFFOLD_WORDLISTS_DIR", QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists")); }
+QString folder()
+{
+    return qEnvironmentVariable("SCAFFOLD_WORDLISTS_DIR", QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists"));
+}
 
 QStringList readLines(const QString &name)
 {
     QFile file(folder() + u'/' + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                          : QStringList();
 }
 
 QSet<QString> wordSet(const QString &words)
@@ -44,34 +61,55 @@ QSet<QString> wordSet(const QString &words)
 
 // Function words: they say nothing of what a clue means.
 const QSet<QString> kStopWords = wordSet(QStringLiteral(
-    "a about above after again against all also an and any are as at be because been before being below between both "
-    "but by can could did do does doing down during each either eg etc every few for from further had has have having "
-    "he her here hers him his how i if in into is it its itself just many may me might more most much must my no nor "
-    "not of off often on once one only onto or other our out over own same shall she should so some such than that "
-    "the their them then there these they this those through to too under until up upon us usually very was we were "
-    "what when where which while who whom whose why will with would yet you your"));
+        "a about above after again against all also an and any are as at be because been before being below between "
+        "both "
+        "but by can could did do does doing down during each either eg etc every few for from further had has have "
+        "having "
+        "he her here hers him his how i if in into is it its itself just many may me might more most much must my no "
+        "nor "
+        "not of off often on once one only onto or other our out over own same shall she should so some such than that "
+        "the their them then there these they this those through to too under until up upon us usually very was we "
+        "were "
+        "what when where which while who whom whose why will with would yet you your"));
 
 // Irregular forms, and words made irregularly, with the word they come from.
 const QHash<QString, QString> kIrregular = [] {
     QHash<QString, QString> h;
-    for (const QString &group : QStringLiteral(
-             "say said|make made|get got|know knew known|think thought|take took taken|see saw seen|come came|give gave "
-             "given|find found|tell told|become became|leave left|feel felt|bring brought|begin began begun|keep kept|"
-             "hold held|write wrote written|stand stood|hear heard|mean meant|meet met|run ran|pay paid|sit sat|speak "
-             "spoke spoken|lead led|grow grew grown|lose lost|fall fell fallen|send sent|build built|draw drew drawn|"
-             "break broke broken|spend spent|rise rose risen|drive drove driven|buy bought|wear wore worn|choose chose "
-             "chosen|seek sought|throw threw thrown|catch caught|deal dealt|win won|forget forgot forgotten|sell sold|"
-             "fight fought|teach taught|eat ate eaten|sing sang sung|swim swam swum|fly flew flown flies|drink drank "
-             "drunk|sleep slept|ride rode ridden|hide hid hidden|shake shook shaken|steal stole stolen|wake woke woken|"
-             "freeze froze frozen|bite bit bitten|blow blew blown|dig dug|feed fed|hang hung|ring rang rung|shine shone|"
-             "shoot shot|sink sank sunk|stick stuck|strike struck|swing swung|tear tore torn|weep wept|lend lent|bend "
-             "bent|bleed bled|breed bred|flee fled|forgive forgave forgiven|light lit|creep crept|sweep swept|dream "
-             "dreamt|learn learnt|burn burnt|spell spelt|spill spilt|smell smelt|lay laid|lie lain lying|die dying|tie "
-             "tying|child children|man men|woman women|person people|foot feet|tooth teeth|goose geese|mouse mice|knife "
-             "knives|leaf leaves|life lives|wife wives|half halves|wolf wolves|shelf shelves|thief thieves|loaf loaves|"
-             "calf calves|good better best|bad worse worst|far farther further|young youth|long length|strong strength|wide "
-             "width|deep depth|high height|true truth|die death dead|proud pride|sell sale|fly flight|weigh weight|"
-             "choose choice|lose loss|speak speech").split(u'|')) {
+    for (const QString &group :
+         QStringLiteral(
+                 "say said|make made|get got|know knew known|think thought|take took taken|see saw seen|come came|give "
+                 "gave "
+                 "given|find found|tell told|become became|leave left|feel felt|bring brought|begin began begun|keep "
+                 "kept|"
+                 "hold held|write wrote written|stand stood|hear heard|mean meant|meet met|run ran|pay paid|sit "
+                 "sat|speak "
+                 "spoke spoken|lead led|grow grew grown|lose lost|fall fell fallen|send sent|build built|draw drew "
+                 "drawn|"
+                 "break broke broken|spend spent|rise rose risen|drive drove driven|buy bought|wear wore worn|choose "
+                 "chose "
+                 "chosen|seek sought|throw threw thrown|catch caught|deal dealt|win won|forget forgot forgotten|sell "
+                 "sold|"
+                 "fight fought|teach taught|eat ate eaten|sing sang sung|swim swam swum|fly flew flown flies|drink "
+                 "drank "
+                 "drunk|sleep slept|ride rode ridden|hide hid hidden|shake shook shaken|steal stole stolen|wake woke "
+                 "woken|"
+                 "freeze froze frozen|bite bit bitten|blow blew blown|dig dug|feed fed|hang hung|ring rang rung|shine "
+                 "shone|"
+                 "shoot shot|sink sank sunk|stick stuck|strike struck|swing swung|tear tore torn|weep wept|lend "
+                 "lent|bend "
+                 "bent|bleed bled|breed bred|flee fled|forgive forgave forgiven|light lit|creep crept|sweep "
+                 "swept|dream "
+                 "dreamt|learn learnt|burn burnt|spell spelt|spill spilt|smell smelt|lay laid|lie lain lying|die "
+                 "dying|tie "
+                 "tying|child children|man men|woman women|person people|foot feet|tooth teeth|goose geese|mouse "
+                 "mice|knife "
+                 "knives|leaf leaves|life lives|wife wives|half halves|wolf wolves|shelf shelves|thief thieves|loaf "
+                 "loaves|"
+                 "calf calves|good better best|bad worse worst|far farther further|young youth|long length|strong "
+                 "strength|wide "
+                 "width|deep depth|high height|true truth|die death dead|proud pride|sell sale|fly flight|weigh weight|"
+                 "choose choice|lose loss|speak speech")
+                 .split(u'|')) {
         const QStringList words = group.split(u' ');
         for (const QString &form : words.mid(1))
             h.insert(form, words.first());
@@ -83,10 +121,10 @@ const QHash<QString, QString> kIrregular = [] {
 // doubled its last consonant, Y it turned "y" into "i"; A the suffix follows
 // an "e" of the stem, X it follows s, x, z, h, o or i.
 const QList<std::pair<QString, QString>> kSuffixes = {
-    {"s", ""}, {"es", "XY"}, {"ed", "DY"}, {"d", "A"}, {"ing", "ED"}, {"er", "DY"}, {"r", "A"}, {"est", "DY"},
-    {"st", "A"}, {"ly", "Y"}, {"ness", "Y"}, {"ment", ""}, {"ful", "Y"}, {"less", "Y"}, {"able", "ED"}, {"ity", "E"},
-    {"ion", "E"}, {"ation", "E"}, {"al", "E"}, {"ous", "EY"}, {"ive", "E"}, {"ish", "D"}, {"ist", "E"}, {"y", "ED"},
-    {"en", "D"}};
+        {"s", ""},      {"es", "XY"}, {"ed", "DY"}, {"d", "A"},     {"ing", "ED"}, {"er", "DY"},  {"r", "A"},
+        {"est", "DY"},  {"st", "A"},  {"ly", "Y"},  {"ness", "Y"},  {"ment", ""},  {"ful", "Y"},  {"less", "Y"},
+        {"able", "ED"}, {"ity", "E"}, {"ion", "E"}, {"ation", "E"}, {"al", "E"},   {"ous", "EY"}, {"ive", "E"},
+        {"ish", "D"},   {"ist", "E"}, {"y", "ED"},  {"en", "D"}};
 
 // The words a token may be a form of, the token included: "happiness" gives
 // happi and happy, "stopped" stopp and stop, "ran" run. Crude on purpose: it
@@ -103,7 +141,8 @@ QSet<QString> roots(const QString &w, int depth = 2)
     for (const auto &[suffix, flags] : kSuffixes) {
         const QString stem = w.chopped(qMin(w.size(), suffix.size()));
         if (depth == 0 || !w.endsWith(suffix) || stem.size() < 2 || (suffix == u's' && stem.endsWith(u's'))
-            || (flags.contains(u'A') && (!stem.endsWith(u'e') || (stem.endsWith(QLatin1String("ee")) && stem.size() < 5)))
+            || (flags.contains(u'A')
+                && (!stem.endsWith(u'e') || (stem.endsWith(QLatin1String("ee")) && stem.size() < 5)))
             || (flags.contains(u'X') && !QStringLiteral("sxzhoi").contains(stem.back())))
             continue;
         out |= roots(stem, depth - 1);
@@ -175,8 +214,8 @@ class tst_WordLists : public QObject
     Q_OBJECT
 
     QMap<QString, WordList> m_lists;
-    QSet<QString> m_plain;      // everyday words a beginner knows
-    QSet<QString> m_reviewed;   // "word1 word2" of look-alike clue pairs a person judged distinct
+    QSet<QString> m_plain; // everyday words a beginner knows
+    QSet<QString> m_reviewed; // "word1 word2" of look-alike clue pairs a person judged distinct
     QSet<QString> m_vocabulary; // plain words and headwords: what compounds are made of
 
     const WordList &list()
@@ -197,7 +236,8 @@ class tst_WordLists : public QObject
         problems.removeDuplicates();
         for (const QString &p : problems)
             qWarning().noquote() << p;
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problem(s), each listed above").arg(problems.size())));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("%1 problem(s), each listed above").arg(problems.size())));
     }
 
     // What a clue must not hold: the word, each word of a two-word entry, and
@@ -212,7 +252,9 @@ class tst_WordLists : public QObject
             for (int i = 3; i + 3 <= w.size(); ++i)
                 for (const QString &p : {w.left(i), w.mid(i)})
                     if (m_vocabulary.contains(p) && !kStopWords.contains(p)
-                        && !(p == w.mid(i) && std::any_of(kSuffixes.begin(), kSuffixes.end(), [&](const auto &s) { return s.first == p; })))
+                        && !(p == w.mid(i) && std::any_of(kSuffixes.begin(), kSuffixes.end(), [&](const auto &s) {
+                                 return s.first == p;
+                             })))
                         out << p;
         }
         return out;
@@ -254,7 +296,9 @@ private slots:
                     l.entries.append({i + 1, lines.at(i).left(eq), lines.at(i).mid(eq + 1), QString()});
             }
             if (lines.first() != QString::number(l.entries.size()))
-                l.broken << QStringLiteral("%1:1: count line \"%2\" but %3 entries").arg(name, lines.first()).arg(l.entries.size());
+                l.broken << QStringLiteral("%1:1: count line \"%2\" but %3 entries")
+                                    .arg(name, lines.first())
+                                    .arg(l.entries.size());
             const QStringList pos = readLines(name.chopped(4) + QStringLiteral(".pos"));
             for (int i = 0; i < qMin(pos.size(), l.entries.size()); ++i)
                 if (pos.at(i).startsWith(l.entries.at(i).word + u'\t'))
@@ -282,7 +326,10 @@ private slots:
         if (!l.level)
             problems << l.name + QStringLiteral(": not one of the levels beginner, intermediate, advanced");
         else if (l.entries.size() < l.level->minimum)
-            problems << QStringLiteral("%1: %2 entries, fewer than %3").arg(l.name).arg(l.entries.size()).arg(l.level->minimum);
+            problems << QStringLiteral("%1: %2 entries, fewer than %3")
+                                .arg(l.name)
+                                .arg(l.entries.size())
+                                .arg(l.level->minimum);
         const QRegularExpression word(l.level && l.level->twoWords ? QStringLiteral("^(?=.{1,13}$)[a-z]+( [a-z]+)?$")
                                                                    : QStringLiteral("^[a-z]{1,13}$"));
         for (int i = 0; i < l.entries.size(); ++i) {
@@ -290,14 +337,18 @@ private slots:
             if (!word.match(e.word).hasMatch())
                 problems << l.where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
             if (i > 0 && l.entries.at(i - 1).word >= e.word)
-                problems << l.where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
+                problems << l.where(e)
+                                + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
             for (const WordList &other : std::as_const(m_lists))
                 for (const Entry &o : other.entries)
                     if (o.word == e.word && other.name != l.name)
                         problems << l.where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
-            static const QRegularExpression clue(QStringLiteral("^[a-z][\\x20-\\x3c\\x3e-\\x7e]{10,98}[\\x21-\\x3c\\x3e-\\x7e]$"));
+            static const QRegularExpression clue(
+                    QStringLiteral("^[a-z][\\x20-\\x3c\\x3e-\\x7e]{10,98}[\\x21-\\x3c\\x3e-\\x7e]$"));
             if (!clue.match(e.clue).hasMatch())
-                problems << l.where(e) + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end in no blank";
+                problems << l.where(e)
+                                + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end "
+                                  "in no blank";
         }
         verifyNone(problems);
     }
@@ -319,7 +370,10 @@ private slots:
         const QStringList lines = readLines(posName);
         QStringList problems;
         if (lines.size() != l.entries.size())
-            problems << QStringLiteral("%1: %2 lines for %3 entries").arg(posName).arg(lines.size()).arg(l.entries.size());
+            problems << QStringLiteral("%1: %2 lines for %3 entries")
+                                .arg(posName)
+                                .arg(lines.size())
+                                .arg(l.entries.size());
         static const QSet<QString> kinds = wordSet(QStringLiteral("noun verb adjective adverb phrase other"));
         QHash<QString, int> count;
         int twoWords = 0;
@@ -327,12 +381,20 @@ private slots:
             count[e.pos] += 1;
             twoWords += e.word.contains(u' ');
             if (!kinds.contains(e.pos))
-                problems << l.where(e) + QStringLiteral("%1 line %2 does not give its part of speech").arg(posName).arg(e.line - 1);
+                problems << l.where(e)
+                                + QStringLiteral("%1 line %2 does not give its part of speech")
+                                          .arg(posName)
+                                          .arg(e.line - 1);
         }
         const int n = l.entries.size();
         const auto share = [&](const char *what, int have, bool ok, const char *rule) {
             if (!ok)
-                problems << QStringLiteral("%1: %2 %3 of %4 entries; %5").arg(l.name).arg(have).arg(what).arg(n).arg(rule);
+                problems << QStringLiteral("%1: %2 %3 of %4 entries; %5")
+                                    .arg(l.name)
+                                    .arg(have)
+                                    .arg(what)
+                                    .arg(n)
+                                    .arg(rule);
         };
         share("nouns", count["noun"], count["noun"] * 2 <= n, "at most half");
         share("verbs", count["verb"], count["verb"] * 5 >= n, "at least a fifth");
@@ -353,8 +415,10 @@ private slots:
                 for (const QString &p : parts) {
                     const bool wholeWord = e.word.split(u' ').contains(p);
                     if (t == p || (!kStopWords.contains(t) && (related(t, p) || holdsInHalf(t, p, wholeWord)))) {
-                        problems << l.where(e) + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
-                                                            : QStringLiteral("\"%1\" gives away \"%2\", part of the word").arg(t, p));
+                        problems << l.where(e)
+                                        + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
+                                                     : QStringLiteral("\"%1\" gives away \"%2\", part of the word")
+                                                               .arg(t, p));
                         break;
                     }
                 }
@@ -377,8 +441,11 @@ private slots:
                                                        "get take give have feel relate particular especially")))
             defining.insert(stem(w, m_vocabulary));
         static const QSet<QString> negations = wordSet(QStringLiteral("not no never without"));
-        static const QStringList opposites = QStringLiteral("before after|up down|more less|in out|towards away|good bad|"
-            "big small|high low|hot cold|man woman|boy girl|he she|his her|first last|start end|top bottom").split(u'|');
+        static const QStringList opposites = QStringLiteral(
+                                                     "before after|up down|more less|in out|towards away|good bad|"
+                                                     "big small|high low|hot cold|man woman|boy girl|he she|his "
+                                                     "her|first last|start end|top bottom")
+                                                     .split(u'|');
         static const QSet<QString> anyPlace{QString(), "phrase", "other"};
         const WordList &l = list();
         QList<QSet<QString>> content, words;
@@ -396,10 +463,11 @@ private slots:
         }
         const auto opposed = [&](int a, int b) {
             return words.at(a).intersects(negations) != words.at(b).intersects(negations)
-                   || std::any_of(opposites.begin(), opposites.end(), [&](const QString &pair) {
-                          const QString x = pair.section(u' ', 0, 0), y = pair.section(u' ', 1);
-                          return (words.at(a).contains(x) && words.at(b).contains(y)) || (words.at(a).contains(y) && words.at(b).contains(x));
-                      });
+                    || std::any_of(opposites.begin(), opposites.end(), [&](const QString &pair) {
+                           const QString x = pair.section(u' ', 0, 0), y = pair.section(u' ', 1);
+                           return (words.at(a).contains(x) && words.at(b).contains(y))
+                                   || (words.at(a).contains(y) && words.at(b).contains(x));
+                       });
         };
         QSet<std::pair<int, int>> candidates;
         for (const QList<int> &entries : std::as_const(cluesWith))
@@ -409,14 +477,19 @@ private slots:
         QStringList problems;
         for (const auto &[a, b] : std::as_const(candidates)) {
             const Entry &x = l.entries.at(a), &y = l.entries.at(b);
-            const int shared = (content.at(a) & content.at(b)).size(), together = (content.at(a) | content.at(b)).size();
+            const int shared = (content.at(a) & content.at(b)).size(),
+                      together = (content.at(a) | content.at(b)).size();
             const QSet<QString> ownA = content.at(a) - defining, ownB = content.at(b) - defining;
             if (shared < 2 || shared * 2 < together || (ownA & ownB).size() * 2 < qMax(ownA.size(), ownB.size())
                 || (x.pos != y.pos && !anyPlace.contains(x.pos) && !anyPlace.contains(y.pos)) || opposed(a, b)
                 || m_reviewed.contains(x.word + u' ' + y.word) || m_reviewed.contains(y.word + u' ' + x.word))
                 continue;
-            problems << l.where(x) + QStringLiteral("shares %1 of %2 content words with line %3: %4=%5")
-                                         .arg(shared).arg(together).arg(y.line).arg(y.word, y.clue);
+            problems << l.where(x)
+                            + QStringLiteral("shares %1 of %2 content words with line %3: %4=%5")
+                                      .arg(shared)
+                                      .arg(together)
+                                      .arg(y.line)
+                                      .arg(y.word, y.clue);
         }
         problems.sort();
         verifyNone(problems);
@@ -442,7 +515,8 @@ private slots:
                 for (int i = 3; i + 3 <= t.size() && !compound; ++i)
                     compound = plain(t.left(i)) && plain(t.mid(i));
                 if (t.size() > 1 && !compound && !plain(t))
-                    problems << l.where(e) + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
+                    problems << l.where(e)
+                                    + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
             }
         verifyNone(problems);
     }
@@ -464,7 +538,8 @@ private slots:
         }
         const auto rejected = rejectedByHunspell(lines + iseOf.values());
         if (!rejected)
-            QSKIP("hunspell with its en_GB dictionary is not installed (scripts/deps.sh installs hunspell and hunspell-en-gb)");
+            QSKIP("hunspell with its en_GB dictionary is not installed (scripts/deps.sh installs hunspell and "
+                  "hunspell-en-gb)");
         static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z']*"));
         QStringList problems;
         QSet<QString> unplaced = *rejected - QSet<QString>(iseOf.cbegin(), iseOf.cend());
@@ -488,10 +563,12 @@ private slots:
         const WordList &l = list();
         if (l.level && !l.level->forChildren)
             QSKIP("a list for grown-up learners");
-        static const QSet<QString> blocked = wordSet(QStringLiteral(
-            "sex sexual sexy naked nude porn erotic prostitute brothel drug cocaine heroin cannabis marijuana drunk "
-            "drunken alcoholic hangover booze tipsy suicide murder rape torture slaughter massacre genocide behead stab "
-            "strangle corpse gore damn hell bloody crap piss arse bastard bitch shit fuck"));
+        static const QSet<QString> blocked = wordSet(
+                QStringLiteral("sex sexual sexy naked nude porn erotic prostitute brothel drug cocaine heroin cannabis "
+                               "marijuana drunk "
+                               "drunken alcoholic hangover booze tipsy suicide murder rape torture slaughter massacre "
+                               "genocide behead stab "
+                               "strangle corpse gore damn hell bloody crap piss arse bastard bitch shit fuck"));
         QStringList problems;
         for (const Entry &e : l.entries)
             for (const QString &t : tokens(e.word + u' ' + e.clue))

@@ -10,14 +10,16 @@ class FakeControl : public BoardControl
 public:
     FakeControl(QString vCaption = QString(), bool vVisible = true, bool vEnabled = true)
         : text(std::move(vCaption)), visible(vVisible), enabled(vEnabled)
-    {
-    }
+    { }
     QString caption() const override { return text; }
     void setCaption(const QString &vCaption) override { text = vCaption; }
     void setVisible(bool vVisible) override { visible = vVisible; }
     void setEnabled(bool vEnabled) override { enabled = vEnabled; }
 
-    bool operator==(const FakeControl &o) const { return text == o.text && visible == o.visible && enabled == o.enabled; }
+    bool operator==(const FakeControl &o) const
+    {
+        return text == o.text && visible == o.visible && enabled == o.enabled;
+    }
 
     QString text;
     bool visible;

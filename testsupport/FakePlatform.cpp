@@ -1,7 +1,7 @@
 #include "testsupport/FakePlatform.h"
 
-#include "platform/files/FileTextInput.h"
 #include "platform/files/FilePath.h"
+#include "platform/files/FileTextInput.h"
 
 #include <QFile>
 

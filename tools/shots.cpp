@@ -4,8 +4,8 @@
 // playing-dark.png (the same game on a dark desktop theme) and lost.png (the
 // lose message over the board).
 
-#include "platform/seam/Controls.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/seam/Controls.h"
 #include "testsupport/FakePlatform.h"
 #include "testsupport/Headless.h"
 #include "testsupport/Palettes.h"
@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     QImage lastBox;
     platform.onMessage = [&](const ShownMessage &vMessage) {
         const std::unique_ptr<QMessageBox> box = QtPlatform::createBox(nullptr, vMessage.text, vMessage.buttons,
-                                                                      vMessage.title);
+                                                                       vMessage.title);
         box->show();
         QTest::qWait(50);
         lastBox = box->grab().toImage();

@@ -12,8 +12,7 @@ class AnnouncingPlatform : public Platform
 public:
     AnnouncingPlatform(Platform &vPlatform, std::function<void()> vBefore)
         : m_platform(vPlatform), m_before(std::move(vBefore))
-    {
-    }
+    { }
     Answer messageBox(const QString &vText, Buttons vButtons, const QString &vTitle) override
     {
         m_before();

@@ -17,7 +17,7 @@ QPolygonF Sheet(double vSize, QPointF vOffset = {})
         sheet << corner * vSize + vOffset;
     return sheet;
 }
-}
+} // namespace
 
 QImage PaintAppIcon(int vSize)
 {

@@ -55,8 +55,7 @@ class WholeInterface : public QAccessibleWidget
 public:
     WholeInterface(QWidget *vWidget, QAccessible::Role vRole, NameOf vName, QString vDescription = QString())
         : QAccessibleWidget(vWidget, vRole), m_name(vName), m_description(std::move(vDescription))
-    {
-    }
+    { }
 
     QString text(QAccessible::Text vText) const override
     {
@@ -84,8 +83,7 @@ class ContainerInterface : public QAccessibleWidget
 public:
     ContainerInterface(QWidget *vWidget, QAccessible::Role vRole, QStringList vLeftOut = {}, QString vName = {})
         : QAccessibleWidget(vWidget, vRole), m_leftOut(std::move(vLeftOut)), m_name(std::move(vName))
-    {
-    }
+    { }
 
     QString text(QAccessible::Text vText) const override
     {
@@ -225,7 +223,8 @@ QString BoardAccessibility::wordSize(const QWidget *vWordRow)
     if (counts.isEmpty())
         return QString();
     const int last = counts.takeLast();
-    const QString letters = last == 1 && counts.isEmpty() ? QStringLiteral("1 letter") : QStringLiteral("%1 letters").arg(last);
+    const QString letters = last == 1 && counts.isEmpty() ? QStringLiteral("1 letter")
+                                                          : QStringLiteral("%1 letters").arg(last);
     if (counts.isEmpty())
         return letters;
     QStringList first;

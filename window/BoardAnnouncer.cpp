@@ -12,8 +12,12 @@
 const QString BoardAnnouncer::HowToPlay = QStringLiteral("Type letters A to Z to guess the word.");
 
 BoardAnnouncer::BoardAnnouncer(const BoardWidgets &vBoard, Tell vTell)
-    : m_clue(vBoard.clue), m_drawing(vBoard.drawing), m_wordRow(vBoard.wordRow), m_chances(vBoard.chances),
-      m_notifier(new Notifier(vBoard.clue->parentWidget())), m_tell(vTell ? vTell : &QAccessible::updateAccessibility)
+    : m_clue(vBoard.clue),
+      m_drawing(vBoard.drawing),
+      m_wordRow(vBoard.wordRow),
+      m_chances(vBoard.chances),
+      m_notifier(new Notifier(vBoard.clue->parentWidget())),
+      m_tell(vTell ? vTell : &QAccessible::updateAccessibility)
 {
     // The names as the board shows them now: nothing has changed yet to tell.
     for (auto [widget, name] : {std::pair{m_drawing, &BoardAccessibility::figureName},

@@ -113,16 +113,16 @@ QGroupBox *BuildDrawing(QWidget *vClient)
     // Siblings paint in the order they are made: the face first, so that the
     // eyes, nose and mouth are drawn over it.
     const QList<QWidget *> figure{
-        Rectangle(gallows, FigureParts[0], Twips(960, 840, 735, 615), Yellow),
-        Rectangle(gallows, FigureParts[1], Twips(1080, 960, 135, 135), Cyan),
-        Rectangle(gallows, FigureParts[2], Twips(1440, 960, 135, 135), Cyan),
-        Line(gallows, FigureParts[3], Point(1320, 960), Point(1320, 1200), QColor(192, 0, 192)),
-        Line(gallows, FigureParts[4], Point(1200, 1320), Point(1440, 1320), QColor(255, 0, 0)),
-        Line(gallows, FigureParts[5], Point(1320, 1440), Point(1320, 2640), Yellow),
-        Line(gallows, FigureParts[6], Point(1320, 1800), Point(840, 1920), Yellow),
-        Line(gallows, FigureParts[7], Point(1800, 1920), Point(1320, 1800), Yellow),
-        Line(gallows, FigureParts[8], Point(1320, 2640), Point(960, 3120), Yellow),
-        Line(gallows, FigureParts[9], Point(1320, 2640), Point(1680, 3120), Yellow),
+            Rectangle(gallows, FigureParts[0], Twips(960, 840, 735, 615), Yellow),
+            Rectangle(gallows, FigureParts[1], Twips(1080, 960, 135, 135), Cyan),
+            Rectangle(gallows, FigureParts[2], Twips(1440, 960, 135, 135), Cyan),
+            Line(gallows, FigureParts[3], Point(1320, 960), Point(1320, 1200), QColor(192, 0, 192)),
+            Line(gallows, FigureParts[4], Point(1200, 1320), Point(1440, 1320), QColor(255, 0, 0)),
+            Line(gallows, FigureParts[5], Point(1320, 1440), Point(1320, 2640), Yellow),
+            Line(gallows, FigureParts[6], Point(1320, 1800), Point(840, 1920), Yellow),
+            Line(gallows, FigureParts[7], Point(1800, 1920), Point(1320, 1800), Yellow),
+            Line(gallows, FigureParts[8], Point(1320, 2640), Point(960, 3120), Yellow),
+            Line(gallows, FigureParts[9], Point(1320, 2640), Point(1680, 3120), Yellow),
     };
     for (QWidget *part : figure)
         part->hide();

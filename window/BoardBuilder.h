@@ -14,8 +14,8 @@ class QWidget;
 struct BoardWidgets
 {
     QGroupBox *drawing = nullptr; // fScaffold1: the gallows and the figure
-    ClueLabel *clue = nullptr;    // lMeaning
-    QLabel *chances = nullptr;    // lChances, the caption read with its number
+    ClueLabel *clue = nullptr; // lMeaning
+    QLabel *chances = nullptr; // lChances, the caption read with its number
     QGroupBox *letterRow = nullptr;
     QList<ClickLabel *> letters; // lLetters, A to Z
     QGroupBox *wordRow = nullptr; // Frame1, holding lWord

@@ -33,8 +33,7 @@ int LargestFitting(int vMin, int vMax, int vStart, Fits vFits)
         while (size < vMax && vFits(size + 1))
             ++size;
     } else {
-        while (size > vMin && !vFits(--size)) {
-        }
+        while (size > vMin && !vFits(--size)) { }
     }
     return size;
 }

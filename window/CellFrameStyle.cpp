@@ -8,7 +8,8 @@
 
 // Styles draw a second, lighter line just inside the border line: both stay
 // clear of the cells' top row.
-CellFrameStyle::CellFrameStyle(int vCellTop) : m_lineLimit(vCellTop - 3) { }
+CellFrameStyle::CellFrameStyle(int vCellTop) : m_lineLimit(vCellTop - 3)
+{ }
 
 int CellFrameStyle::baseLineRow(const QStyleOption &vOption, const QWidget *vWidget) const
 {

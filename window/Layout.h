@@ -54,14 +54,14 @@ struct Place
 };
 
 inline const Place Places[] = {
-    {Controls::fScaffold1, 360, 360, 3135, 4095},
-    {Controls::lMeaning, 3960, 480, 2415, 1575},
-    {Controls::lChances, 3960, 2520, ChancesWidth, 255},
-    {Controls::lChances1, 5880, 2520, 255, 255},
-    {Controls::fLetters, 360, 4920, 3255, 855},
-    {Controls::Frame1, 360, 6120, 3255, 735},
-    {Controls::cStart, 5520, 6000, 735, 375},
-    {Controls::cExit, 5520, 6480, 735, 375},
+        {Controls::fScaffold1, 360, 360, 3135, 4095},
+        {Controls::lMeaning, 3960, 480, 2415, 1575},
+        {Controls::lChances, 3960, 2520, ChancesWidth, 255},
+        {Controls::lChances1, 5880, 2520, 255, 255},
+        {Controls::fLetters, 360, 4920, 3255, 855},
+        {Controls::Frame1, 360, 6120, 3255, 735},
+        {Controls::cStart, 5520, 6000, 735, 375},
+        {Controls::cExit, 5520, 6480, 735, 375},
 };
 
 // The place of the control named vName; an empty rectangle for a name the

@@ -124,7 +124,8 @@ QString WhyNoPlatform(const QString &vFatal)
     const QString installed = available.match(vFatal).captured(1);
     if (notInstalled) {
         // Debian's Qt keeps the Wayland plugin in a package of its own.
-        const QString package = plugin == QLatin1String("wayland") ? QStringLiteral(" (package qt6-wayland)") : QString();
+        const QString package = plugin == QLatin1String("wayland") ? QStringLiteral(" (package qt6-wayland)")
+                                                                   : QString();
         return QStringLiteral("the platform plugin \"%1\" is not installed (installed: %2); install it%3, or %4")
                 .arg(plugin, installed.isEmpty() ? QStringLiteral("none") : installed, package,
                      QString::fromLatin1(FromADesktop));

@@ -1,8 +1,8 @@
 #include "window/fScaffold.h"
 
 #include "game/GameHandlers.h"
-#include "platform/seam/Controls.h"
 #include "platform/qt/QtBoard.h"
+#include "platform/seam/Controls.h"
 #include "window/AnnouncingPlatform.h"
 #include "window/AppIcon.h"
 #include "window/BoardAccessibility.h"
@@ -25,7 +25,8 @@
 
 #include <algorithm>
 
-fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent) : QMainWindow(vParent),
+fScaffold::fScaffold(Platform &vPlatform, QWidget *vParent)
+    : QMainWindow(vParent),
       m_announcing(std::make_unique<AnnouncingPlatform>(vPlatform, [this] { announceBoard(); })),
       m_platform(*m_announcing)
 {
@@ -137,7 +138,8 @@ void fScaffold::keyPressEvent(QKeyEvent *vEvent)
     const int key = vEvent->key();
     // Enter presses the focused button, as Space does outside a game; a
     // button outside a dialog leaves Enter to its window.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+        && (vEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && !vEvent->isAutoRepeat()) {
             vEvent->accept();
             button->click();
@@ -202,8 +204,7 @@ void fScaffold::guarded(const std::function<void()> &vHandler)
         m_platform.messageBox(QStringLiteral("Scaffold stopped after a failure:") + QChar(u'\r') + failure,
                               Platform::Buttons::Ok, QStringLiteral("Scaffold"));
         m_platform.end();
-    } catch (...) {
-    }
+    } catch (...) { }
     finish();
 }
 

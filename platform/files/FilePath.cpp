@@ -69,8 +69,8 @@ FilePath::Native FilePath::Resolved(const Native &vPath)
 
 QString WordListFile(const QString &vChosen, const QString &vFolder)
 {
-    const FilePath::Native path
-            = vChosen.isEmpty() ? FilePath::WordListIn(FilePath::FromText(vFolder)) : FilePath::FromText(vChosen);
+    const FilePath::Native path = vChosen.isEmpty() ? FilePath::WordListIn(FilePath::FromText(vFolder))
+                                                    : FilePath::FromText(vChosen);
     if (path.empty())
         return QString();
     std::error_code error;

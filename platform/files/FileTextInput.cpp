@@ -40,9 +40,9 @@ QString BrokenLink(const FilePath::Native &vLink)
 // Qt knows that name only when it is built with ICU, and the game must read a
 // list the same way on every system it is built for.
 constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 } // namespace
@@ -110,7 +110,10 @@ int Utf8SequenceAt(QByteArrayView vBytes, qsizetype vAt)
 {
     const auto byte = [&](qsizetype i) { return uchar(vBytes.at(vAt + i)); };
     const uchar lead = byte(0);
-    const int length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const int length = lead >= 0xC2 && lead <= 0xDF ? 2
+            : lead >= 0xE0 && lead <= 0xEF          ? 3
+            : lead >= 0xF0 && lead <= 0xF4          ? 4
+                                                    : 0;
     if (length == 0 || vAt + length > vBytes.size())
         return 0;
     for (int i = 1; i < length; ++i)
@@ -165,7 +168,7 @@ qsizetype Utf16FileBytes(const char *vBytes, qsizetype vSize)
     for (qsizetype i = 0; i < vSize; ++i) {
         const uchar b = uchar(vBytes[i]);
         units += (b & 0xC0) != 0x80; // a character's first byte
-        units += b >= 0xF0;          // beyond U+FFFF: two units
+        units += b >= 0xF0; // beyond U+FFFF: two units
     }
     return units * 2;
 }

@@ -1,9 +1,9 @@
 #include "platform/qt/QtPlatform.h"
 
-#include "platform/seam/Controls.h"
 #include "platform/files/FilePath.h"
 #include "platform/files/FileTextInput.h"
 #include "platform/files/ProgramFolder.h"
+#include "platform/seam/Controls.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -43,7 +43,7 @@ protected:
 } // namespace
 
 std::unique_ptr<QMessageBox> QtPlatform::createBox(QWidget *vParent, const QString &vText, Buttons vButtons,
-                                                  const QString &vTitle)
+                                                   const QString &vTitle)
 {
     auto box = std::make_unique<QMessageBox>(vParent);
     box->setWindowTitle(vTitle);
@@ -92,7 +92,8 @@ QPoint QtPlatform::besidePosition(const QSize &vBox, const QRect &vKeep, const Q
         x = vKeep.left() - outer.width();
     // Where neither side has room, the box stays on the screen, over the drawing.
     x = std::clamp(x, vScreen.left(), std::max(vScreen.left(), vScreen.right() + 1 - outer.width()));
-    const int y = std::clamp(vKeep.top(), vScreen.top(), std::max(vScreen.top(), vScreen.bottom() + 1 - outer.height()));
+    const int y = std::clamp(vKeep.top(), vScreen.top(),
+                             std::max(vScreen.top(), vScreen.bottom() + 1 - outer.height()));
     return QPoint(x, y);
 }
 

@@ -8,10 +8,10 @@
 // captions they show. Each lives here once, so a change is made in one place.
 namespace Controls {
 
-constexpr int LetterCount = 26;   // lLetters: one cell per letter A to Z
+constexpr int LetterCount = 26; // lLetters: one cell per letter A to Z
 constexpr int LettersPerRow = 13; // the letter cells stand in two rows
 constexpr int WordCellCount = 13; // lWord: the longest word the board can show
-constexpr int ChanceCount = 10;   // wrong guesses a game allows, one figure part each
+constexpr int ChanceCount = 10; // wrong guesses a game allows, one figure part each
 // The longest clue, in characters, that lMeaning shows whole after its
 // "Meaning : " in the board's caption font, even in its widest letters; the
 // end of a longer one may be cut off.
@@ -48,9 +48,9 @@ inline const QString lRope = QStringLiteral("lRope");
 
 // The figure's parts in the order wrong guesses show them: miss n shows part n - 1.
 inline const QStringList FigureParts = {
-    QStringLiteral("sFace"), QStringLiteral("sEyes1"), QStringLiteral("sEyes2"), QStringLiteral("lNose"),
-    QStringLiteral("lMouth"), QStringLiteral("lBody"), QStringLiteral("lArm1"), QStringLiteral("lArm2"),
-    QStringLiteral("lLeg1"), QStringLiteral("lLeg2"),
+        QStringLiteral("sFace"),  QStringLiteral("sEyes1"), QStringLiteral("sEyes2"), QStringLiteral("lNose"),
+        QStringLiteral("lMouth"), QStringLiteral("lBody"),  QStringLiteral("lArm1"),  QStringLiteral("lArm2"),
+        QStringLiteral("lLeg1"),  QStringLiteral("lLeg2"),
 };
 
 // The two arrays. An element's name is the array's name, "_" and its index.

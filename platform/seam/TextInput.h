@@ -8,11 +8,11 @@ class TextInput
 {
 public:
     enum class Read {
-        Line,    // a line was read; the line end is not part of it
-        End,     // no line left
+        Line, // a line was read; the line end is not part of it
+        End, // no line left
         TooLong, // the line is longer than MaxLineBytes; reading stops here
         NotText, // the file is not plain text (a NUL byte, a document's signature)
-        Failed,  // the file could not be read
+        Failed, // the file could not be read
     };
 
     // What was amiss in the bytes of the last line read, though it was read.
