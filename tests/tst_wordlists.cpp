@@ -174,7 +174,7 @@ const QSet<QString> kGeneric = wordSet(QStringLiteral("made make used use usuall
 // learned words ("vengeance", "scientific") and the prefixes of both the word
 // and the clue ("defend" of "fend", "persuade" of "dissuade").
 const QStringList kLearnedSuffixes = QStringLiteral(
-    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize ce age ery ory ial ian ly ed").split(u' ');
+    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize age ery ory ial ian").split(u' ');
 const QStringList kPrefixes = QStringLiteral(
     "un in im il ir dis mis re pre pro con com col cor de be en em ex sub inter over under out non anti fore trans per ab ad")
                                   .split(u' ');
