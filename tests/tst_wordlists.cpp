@@ -39,7 +39,6 @@ struct GradedList {
     const Level *level = nullptr;
     QList<Entry> entries;
     QStringList broken;
-    QString where(const Entry &e) const { return ::where(e); }
 };
 
 QString folder() { return qEnvironmentVariable("SCAFFOLD_WORDLISTS_DIR", QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists")); }
@@ -48,6 +47,18 @@ QStringList readLines(const QString &name)
 {
     QFile file(folder() + u'/' + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// The lines of a file that are not blank, each with its 1-based number.
+QList<std::pair<int, QString>> numberedLines(const QString &name)
+{
+    QList<std::pair<int, QString>> out;
+    QFile file(folder() + u'/' + name);
+    const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();
+    for (int i = 0; i < lines.size(); ++i)
+        if (!lines.at(i).trimmed().isEmpty())
+            out.append({i + 1, lines.at(i)});
+    return out;
 }
 
 QSet<QString> wordSet(const QString &words)
@@ -177,7 +188,7 @@ const QSet<QString> kGeneric = wordSet(QStringLiteral("made make used use usuall
 // learned words ("vengeance", "scientific") and the prefixes of both the word
 // and the clue ("defend" of "fend", "persuade" of "dissuade").
 const QStringList kLearnedSuffixes = QStringLiteral(
-    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize ce age ery ory ial ian ly ed").split(u' ');
+    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize age ery ory ial ian").split(u' ');
 const QStringList kPrefixes = QStringLiteral(
     "un in im il ir dis mis re pre pro con com col cor de be en em ex sub inter over under out non anti fore trans per ab ad")
                                   .split(u' ');
@@ -488,10 +499,9 @@ private slots:
         const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
         m_plain = QSet<QString>(plain.begin(), plain.end());
         QVERIFY2(m_plain.size() > 1000, "plain-words.txt holds the everyday words a beginner knows");
-        const QStringList reviewed = readLines(QStringLiteral("reviewed-pairs.txt"));
-        for (int i = 0; i < reviewed.size(); ++i)
-            if (!reviewed.at(i).startsWith(u'#'))
-                m_reviewed.append({i + 1, reviewed.at(i)});
+        for (const auto &[number, text] : numberedLines(QStringLiteral("reviewed-pairs.txt")))
+            if (!text.startsWith(u'#'))
+                m_reviewed.append({number, text});
 
         m_vocabulary = m_plain;
         for (const GradedList &l : std::as_const(m_lists))
@@ -530,16 +540,16 @@ private slots:
         for (int i = 0; i < l.entries.size(); ++i) {
             const Entry &e = l.entries.at(i);
             if (!word.match(e.word).hasMatch())
-                problems << l.where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
+                problems << where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
             if (i > 0 && l.entries.at(i - 1).word >= e.word)
-                problems << l.where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
+                problems << where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
             for (const GradedList &other : std::as_const(m_lists))
                 for (const Entry &o : other.entries)
                     if (o.word == e.word && other.name != l.name)
-                        problems << l.where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
+                        problems << where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
             static const QRegularExpression clue(QStringLiteral("^[a-z][\\x20-\\x3c\\x3e-\\x7e]{10,98}[\\x21-\\x3c\\x3e-\\x7e]$"));
             if (!clue.match(e.clue).hasMatch())
-                problems << l.where(e) + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end in no blank";
+                problems << where(e) + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end in no blank";
         }
         verifyNone(problems);
     }
@@ -569,7 +579,7 @@ private slots:
             count[e.pos] += 1;
             twoWords += e.word.contains(u' ');
             if (!kinds.contains(e.pos))
-                problems << l.where(e) + QStringLiteral("%1 line %2 does not give its part of speech").arg(posName).arg(e.line - 1);
+                problems << where(e) + QStringLiteral("%1 line %2 does not give its part of speech").arg(posName).arg(e.line - 1);
         }
         const int n = l.entries.size();
         const auto share = [&](const char *what, int have, bool ok, const char *rule) {
@@ -597,7 +607,7 @@ private slots:
                 for (const QString &p : parts) {
                     const bool wholeWord = e.word.split(u' ').contains(p);
                     if (t == p || (!kStopWords.contains(t) && (related(t, p) || holdsInHalf(t, p, wholeWord)))) {
-                        problems << l.where(e) + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
+                        problems << where(e) + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
                                                             : QStringLiteral("\"%1\" gives away \"%2\", part of the word").arg(t, p));
                         break;
                     }
@@ -936,11 +946,10 @@ private slots:
         for (const Entry *e : std::as_const(m_all))
             if (e->list != QLatin1String("beginner.txt"))
                 later.insert(e->word, e);
-        const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
         QStringList problems;
-        for (int i = 0; i < plain.size(); ++i)
-            if (const Entry *e = later.value(plain.at(i)))
-                problems << QStringLiteral("plain-words.txt:%1: %2 -- a headword of %3 line %4").arg(i + 1).arg(plain.at(i), e->list).arg(e->line);
+        for (const auto &[number, word] : numberedLines(QStringLiteral("plain-words.txt")))
+            if (const Entry *e = later.value(word))
+                problems << QStringLiteral("plain-words.txt:%1: %2 -- a headword of %3 line %4").arg(number).arg(word, e->list).arg(e->line);
         verifyNone(problems);
     }
 
@@ -964,7 +973,7 @@ private slots:
                 for (int i = 3; i + 3 <= t.size() && !compound; ++i)
                     compound = plain(t.left(i)) && plain(t.mid(i));
                 if (t.size() > 1 && !compound && !plain(t))
-                    problems << l.where(e) + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
+                    problems << where(e) + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
             }
         verifyNone(problems);
     }
@@ -1001,9 +1010,9 @@ private slots:
                 const bool name = m.capturedStart() < e.word.size() && !rejected->contains(asName(t));
                 unplaced.remove(asName(t));
                 if (rejected->contains(t) && !name)
-                    problems << l.where(e) + QStringLiteral("hunspell -d en_GB rejects \"%1\"").arg(t);
+                    problems << where(e) + QStringLiteral("hunspell -d en_GB rejects \"%1\"").arg(t);
                 else if (!ise.isEmpty() && !rejected->contains(ise))
-                    problems << l.where(e) + QStringLiteral("\"%1\" is spelt \"%2\" here").arg(t, ise);
+                    problems << where(e) + QStringLiteral("\"%1\" is spelt \"%2\" here").arg(t, ise);
                 unplaced.remove(t);
             }
         for (const QString &t : std::as_const(unplaced))
@@ -1025,7 +1034,7 @@ private slots:
         for (const Entry &e : l.entries)
             for (const QString &t : tokens(e.word + u' ' + e.clue))
                 if (roots(t).intersects(blocked))
-                    problems << l.where(e) + QStringLiteral("\"%1\" does not belong in a list for children").arg(t);
+                    problems << where(e) + QStringLiteral("\"%1\" does not belong in a list for children").arg(t);
         verifyNone(problems);
     }
 };
