@@ -19,10 +19,11 @@ SCAFFOLD_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev libgl-dev
 
 # What checking the installed tree (desktop entry, metainfo, manual pages) and
 # the real window on a private X display needs (scripts/test): the British
-# dictionary the word lists' spelling is checked with, and the font without
+# dictionary the word lists' spelling is checked with, WordNet 3.0's data
+# files their rival synonyms and compound giveaways are found with, and the font without
 # Latin capitals that a Japanese desktop uses, which the cells' font fitting
 # is tested with.
-SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils hunspell hunspell-en-gb fonts-droid-fallback)
+SCAFFOLD_CHECK_PACKAGES=(desktop-file-utils appstream man-db xvfb x11-utils hunspell hunspell-en-gb wordnet-base fonts-droid-fallback)
 
 # What making and checking the Debian package needs besides (scripts/package).
 SCAFFOLD_PACKAGE_PACKAGES=(dpkg-dev lintian "${SCAFFOLD_CHECK_PACKAGES[@]}")

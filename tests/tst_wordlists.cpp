@@ -1,3 +1,5 @@
+#include "game/WordList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,7 +12,9 @@
 // learners rely on: the game reads it, its clues teach without giving the word
 // away, and its words and clues suit the level. A failing check prints one line
 // per offending entry (list:line: entry -- reason), then fails with the count.
-// SCAFFOLD_WORDLISTS_DIR points the test at another folder of lists.
+// SCAFFOLD_WORDLISTS_DIR points the test at another folder of lists. Rivals and
+// compound giveaways are found with WordNet 3.0 (Debian's wordnet-base, or
+// SCAFFOLD_WORDNET_DIR); levels with the CEFR profiles in tests/data/profiles.
 
 namespace {
 
@@ -19,13 +23,21 @@ const QList<Level> kLevels = {{"beginner", 800, false, true, true},
                               {"intermediate", 1200, true, false, true},
                               {"advanced", 1000, true, false, false}};
 
-struct Entry { int line; QString word, clue, pos; };
-struct WordList {
+struct Entry {
+    QString list;
+    int line;
+    QString word, clue, pos;
+    QSet<QString> words, content; // the clue's words, and the stems of those that carry meaning
+};
+QString where(const Entry &e) { return QStringLiteral("%1:%2: %3=%4 -- ").arg(e.list).arg(e.line).arg(e.word, e.clue); }
+
+// One graded list as read, with what reading it found wrong.
+struct GradedList {
     QString name;
     const Level *level = nullptr;
     QList<Entry> entries;
-    QStringList broken; // what reading the file found wrong
-    QString where(const Entry &e) const { return QStringLiteral("%1:%2: %3=%4 -- ").arg(name).arg(e.line).arg(e.word, e.clue); }
+    QStringList broken;
+    QString where(const Entry &e) const { return ::where(e); }
 };
 
 QString folder() { return qEnvironmentVariable("SCAFFOLD_WORDLISTS_DIR", QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists")); }
@@ -91,10 +103,10 @@ const QList<std::pair<QString, QString>> kSuffixes = {
 // The words a token may be a form of, the token included: "happiness" gives
 // happi and happy, "stopped" stopp and stop, "ran" run. Crude on purpose: it
 // errs towards seeing a relation.
-QSet<QString> roots(const QString &w, int depth = 2)
+QSet<QString> roots(const QString &w, int depth = 2, bool irregular = true)
 {
     QSet<QString> out{w};
-    if (kIrregular.contains(w))
+    if (irregular && kIrregular.contains(w))
         out.insert(kIrregular.value(w));
     if (depth > 0 && w.startsWith(QLatin1String("un")) && w.size() >= 6)
         out |= roots(w.mid(2), depth - 1);
@@ -153,6 +165,202 @@ QStringList tokens(const QString &text)
     return out;
 }
 
+// Function words that may still say a part of a compound ("before" for
+// "first"), and words that every kind of definition uses.
+const QSet<QString> kRelations = wordSet(QStringLiteral("before after behind above below under over"));
+const QSet<QString> kGeneric = wordSet(QStringLiteral("made make used use usually especially something someone person "
+                                                      "people thing things part place time"));
+
+// What a giveaway check strips beyond the suffixes above: the endings of
+// learned words ("vengeance", "scientific") and the prefixes of both the word
+// and the clue ("defend" of "fend", "persuade" of "dissuade").
+const QStringList kLearnedSuffixes = QStringLiteral(
+    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize ce age ery ory ial ian ly ed").split(u' ');
+const QStringList kPrefixes = QStringLiteral(
+    "un in im il ir dis mis re pre pro con com col cor de be en em ex sub inter over under out non anti fore trans per ab ad")
+                                  .split(u' ');
+// Latin roots that change their last letters inside one family of words:
+// "proponent" and "proposal", "convert" and "conversion".
+const QList<std::pair<QString, QString>> kRootChanges = {
+    {"pon", "pos"}, {"vert", "vers"}, {"duc", "duct"}, {"mit", "miss"}, {"scrib", "script"}, {"ceiv", "cept"},
+    {"tain", "ten"}, {"sum", "sump"}, {"pel", "puls"}, {"cid", "cis"}, {"clud", "clus"}, {"vid", "vis"}, {"sati", "satis"},
+    {"ence", "ent"}, {"ance", "ant"}};
+
+// The cores a word may share with a relative: its roots with learned
+// suffixes and one prefix taken off, each of at least four letters.
+QSet<QString> cores(const QString &w)
+{
+    QSet<QString> out;
+    QSet<QString> todo = roots(w);
+    for (int round = 0; round < 3; ++round) {
+        QSet<QString> next;
+        for (const QString &r : std::as_const(todo)) {
+            if (out.contains(r))
+                continue;
+            out.insert(r);
+            for (const QString &s : kLearnedSuffixes)
+                if (r.endsWith(s) && r.size() - s.size() >= 4)
+                    next |= roots(r.chopped(s.size()), 1) | QSet<QString>{r.chopped(s.size()) + u'e'};
+            if (round == 0)
+                for (const QString &p : kPrefixes)
+                    if (r.startsWith(p) && r.size() - p.size() >= 4)
+                        next |= roots(r.mid(p.size()), 2, false); // "present" is no form of "send"
+            for (const auto &[from, to] : kRootChanges) {
+                if (r.endsWith(from))
+                    next.insert(r.chopped(from.size()) + to);
+                if (r.endsWith(to))
+                    next.insert(r.chopped(to.size()) + from);
+            }
+        }
+        todo = next;
+    }
+    QSet<QString> kept;
+    for (const QString &c : std::as_const(out))
+        if (c.size() >= 4)
+            kept.insert(c);
+    return kept;
+}
+
+// WordNet 3.0 as its data files lay it out: for each part of speech an index
+// of lemmas, each with its senses' synsets, commonest first, and the synsets
+// themselves at their offset in the data file. Read straight from the files,
+// not through the wn command: one pass over four indexes serves the whole
+// test, where wn would start a process for each word and part of speech.
+class WordNet
+{
+public:
+    static constexpr const char *kFiles[] = {"noun", "verb", "adj", "adv"};
+    struct Synset { QStringList lemmas; QList<std::pair<int, qint64>> related; QString gloss; };
+
+    bool load(const QString &folder)
+    {
+        for (int pos = 0; pos < 4; ++pos) {
+            QFile index(folder + QStringLiteral("/index.") + QLatin1String(kFiles[pos]));
+            m_data[pos] = std::make_unique<QFile>(folder + QStringLiteral("/data.") + QLatin1String(kFiles[pos]));
+            if (!index.open(QIODevice::ReadOnly) || !m_data[pos]->open(QIODevice::ReadOnly))
+                return false;
+            while (!index.atEnd()) {
+                const QByteArray line = index.readLine();
+                if (line.startsWith(' '))
+                    continue; // the licence at the top
+                const QList<QByteArray> f = line.trimmed().split(' ');
+                if (f.size() < 6)
+                    continue;
+                const int synsets = f.at(2).toInt(), pointers = f.at(3).toInt(), first = 4 + pointers + 2;
+                QList<qint64> offsets;
+                for (int i = first; i < qMin<int>(f.size(), first + synsets); ++i)
+                    offsets << f.at(i).toLongLong();
+                m_senses[pos].insert(QString::fromLatin1(f.at(0)).replace(u'_', u' '), offsets);
+            }
+        }
+        return true;
+    }
+
+    // The part of speech of a .pos sidecar as WordNet's files number it; -1
+    // for phrases and others, which may be any.
+    static int part(const QString &pos)
+    {
+        static const QStringList names{"noun", "verb", "adjective", "adverb"};
+        return int(names.indexOf(pos));
+    }
+
+    // The synsets of the lemma's commonest senses in one part of speech.
+    QList<qint64> senses(int pos, const QString &lemma, int count) const
+    {
+        return m_senses[pos].value(lemma).mid(0, count);
+    }
+
+    Synset synset(int pos, qint64 offset) const
+    {
+        Synset s;
+        QFile &data = *m_data[pos];
+        if (!data.seek(offset))
+            return s;
+        const QString line = QString::fromLatin1(data.readLine());
+        s.gloss = line.section(u'|', 1).trimmed();
+        const QStringList f = line.section(u'|', 0, 0).split(u' ', Qt::SkipEmptyParts);
+        const int words = f.value(3).toInt(nullptr, 16);
+        for (int i = 0; i < words; ++i)
+            s.lemmas << f.value(4 + 2 * i).section(u'(', 0, 0).replace(u'_', u' ').toLower();
+        const int at = 4 + 2 * words, pointers = f.value(at).toInt();
+        static const QString partLetters = QStringLiteral("nvar");
+        for (int i = 0; i < pointers; ++i) {
+            const QString symbol = f.value(at + 1 + 4 * i), letter = f.value(at + 3 + 4 * i);
+            if (symbol.startsWith(u'@') || symbol.startsWith(u'~'))
+                s.related << std::pair{int(partLetters.indexOf(letter == u's' ? QStringLiteral("a") : letter)),
+                                       f.value(at + 2 + 4 * i).toLongLong()};
+        }
+        return s;
+    }
+
+private:
+    QHash<QString, QList<qint64>> m_senses[4];
+    std::unique_ptr<QFile> m_data[4];
+};
+
+// A CEFR vocabulary profile: each word's lowest level, and the rows of the
+// A1 core, each a group of variant spellings with its line in the file.
+struct Profile {
+    QHash<QString, QString> level;
+    QList<std::pair<int, QStringList>> a1Core;
+};
+
+Profile readProfile(const QString &path)
+{
+    Profile p;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return p;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    static const QRegularExpression coreWord(QStringLiteral("^[a-z]{3,13}$"));
+    QSet<QString> seen;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList f = lines.at(i).split(u',');
+        if (f.size() < 3)
+            continue;
+        const QString level = f.at(2).trimmed();
+        const QStringList variants = f.at(0).trimmed().toLower().split(u'/');
+        for (const QString &v : variants)
+            if (!p.level.contains(v) || level < p.level.value(v))
+                p.level.insert(v, level);
+        const bool core = std::any_of(variants.begin(), variants.end(), [](const QString &v) { return coreWord.match(v).hasMatch(); });
+        if (level == QLatin1String("A1") && QStringLiteral("noun verb adjective").split(u' ').contains(f.at(1)) && core
+            && !seen.contains(variants.join(u'/'))) {
+            seen.insert(variants.join(u'/'));
+            p.a1Core.append({i + 1, variants});
+        }
+    }
+    return p;
+}
+
+// A headword and the American spellings a profile may list it under.
+QSet<QString> spellings(const QString &word)
+{
+    QSet<QString> out{word};
+    static const QList<std::pair<QRegularExpression, QString>> changes = {
+        {QRegularExpression(QStringLiteral("our(s|ed|ing|ful|ite|able|er)?$")), QStringLiteral("or\\1")},
+        {QRegularExpression(QStringLiteral("is(e|es|ed|ing|ation|er)$")), QStringLiteral("iz\\1")},
+        {QRegularExpression(QStringLiteral("ys(e|ed|ing)$")), QStringLiteral("yz\\1")},
+        {QRegularExpression(QStringLiteral("([^aeiou])re(s|d)?$")), QStringLiteral("\\1er\\2")},
+        {QRegularExpression(QStringLiteral("ogue$")), QStringLiteral("og")},
+        {QRegularExpression(QStringLiteral("([aeiou])ll(ing|ed|er|ery)$")), QStringLiteral("\\1l\\2")},
+        {QRegularExpression(QStringLiteral("grey")), QStringLiteral("gray")}};
+    for (const auto &[from, to] : changes)
+        out.insert(QString(word).replace(from, to));
+    return out;
+}
+
+QString levelOf(const Profile &p, const QString &word)
+{
+    QString best;
+    for (const QString &s : spellings(word))
+        if (p.level.contains(s) && (best.isEmpty() || p.level.value(s) < best))
+            best = p.level.value(s);
+    return best;
+}
+
+QString profileFolder() { return QStringLiteral(SCAFFOLD_SOURCE_DIR "/tests/data/profiles"); }
+
 // What hunspell's British dictionary rejects of the lines; nothing when
 // hunspell or its en_GB dictionary is missing.
 std::optional<QSet<QString>> rejectedByHunspell(const QStringList &lines)
@@ -174,12 +382,17 @@ class tst_WordLists : public QObject
 {
     Q_OBJECT
 
-    QMap<QString, WordList> m_lists;
+    QMap<QString, GradedList> m_lists;
     QSet<QString> m_plain;      // everyday words a beginner knows
-    QSet<QString> m_reviewed;   // "word1 word2" of look-alike clue pairs a person judged distinct
+    QList<std::pair<int, QString>> m_reviewed; // the lines of reviewed-pairs.txt, with their numbers
+    QList<const Entry *> m_all;       // the entries of every list
+    QSet<QString> m_defining;   // the stems of words any definition may use ("someone", "kind")
+    WordNet m_wordNet;
+    bool m_haveWordNet = false;
+    Profile m_cefrj, m_octanove;
     QSet<QString> m_vocabulary; // plain words and headwords: what compounds are made of
 
-    const WordList &list()
+    const GradedList &list()
     {
         QFETCH(QString, name);
         return m_lists[name];
@@ -235,7 +448,7 @@ private slots:
         for (const QString &name : QDir(folder()).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
             if (name == QLatin1String("plain-words.txt") || name == QLatin1String("reviewed-pairs.txt"))
                 continue;
-            WordList &l = m_lists[name];
+            GradedList &l = m_lists[name];
             l.name = name;
             for (const Level &level : kLevels)
                 l.level = name == level.name + QLatin1String(".txt") ? &level : l.level;
@@ -246,12 +459,21 @@ private slots:
             const QStringList lines = QString(utf8(bytes)).remove(u'\r').split(u'\n');
             if (utf8.hasError() || bytes.contains('\r') || !bytes.endsWith('\n'))
                 l.broken << name + QStringLiteral(": not UTF-8 with lines that end in \"\\n\" alone, the last one too");
+            // The game's own rules split the entry and say whether it can be
+            // played; a shipped list is held to more: nothing the checker would
+            // warn of, and no blank around the "=" nor a second one.
             for (int i = 1; i < lines.size() - (lines.last().isEmpty() ? 1 : 0); ++i) {
-                const int eq = lines.at(i).indexOf(u'=');
-                if (eq < 0)
-                    l.broken << QStringLiteral("%1:%2: %3 -- no \"=\"").arg(name).arg(i + 1).arg(lines.at(i));
-                else
-                    l.entries.append({i + 1, lines.at(i).left(eq), lines.at(i).mid(eq + 1), QString()});
+                const QString &text = lines.at(i);
+                try {
+                    const ListEntry entry = WordList::CheckEntry(text, i + 1);
+                    for (const WordList::Remark &r : WordList::Warnings(entry))
+                        l.broken << QStringLiteral("%1:%2: %3 -- %4").arg(name).arg(i + 1).arg(text, r.text);
+                    if (text != entry.word + u'=' + entry.meaning)
+                        l.broken << QStringLiteral("%1:%2: %3 -- blanks around the \"=\", or a second \"=\"").arg(name).arg(i + 1).arg(text);
+                    l.entries.append({name, i + 1, entry.word, entry.meaning, QString(), {}, {}});
+                } catch (const WordListError &e) {
+                    l.broken << QStringLiteral("%1:%2: %3 -- %4").arg(name).arg(i + 1).arg(text, e.problem);
+                }
             }
             if (lines.first() != QString::number(l.entries.size()))
                 l.broken << QStringLiteral("%1:1: count line \"%2\" but %3 entries").arg(name, lines.first()).arg(l.entries.size());
@@ -264,20 +486,38 @@ private slots:
         const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
         m_plain = QSet<QString>(plain.begin(), plain.end());
         QVERIFY2(m_plain.size() > 1000, "plain-words.txt holds the everyday words a beginner knows");
-        for (const QString &line : readLines(QStringLiteral("reviewed-pairs.txt")))
-            if (!line.startsWith(u'#'))
-                m_reviewed.insert(line.simplified());
+        const QStringList reviewed = readLines(QStringLiteral("reviewed-pairs.txt"));
+        for (int i = 0; i < reviewed.size(); ++i)
+            if (!reviewed.at(i).startsWith(u'#'))
+                m_reviewed.append({i + 1, reviewed.at(i)});
 
         m_vocabulary = m_plain;
-        for (const WordList &l : std::as_const(m_lists))
+        for (const GradedList &l : std::as_const(m_lists))
             for (const Entry &e : l.entries)
                 m_vocabulary |= wordSet(e.word);
+        for (GradedList &l : m_lists)
+            for (Entry &e : l.entries) {
+                const QStringList clueWords = tokens(e.clue);
+                e.words = QSet<QString>(clueWords.begin(), clueWords.end());
+                for (const QString &t : clueWords)
+                    if (!kStopWords.contains(t))
+                        e.content.insert(stem(t, m_vocabulary));
+                m_all.append(&e);
+            }
+        for (const QString &w : wordSet(QStringLiteral("someone something somebody anyone anything person people thing "
+                                                       "like make use way time place part kind type sort piece say go "
+                                                       "get take give have feel relate particular especially")))
+            m_defining.insert(stem(w, m_vocabulary));
+        m_haveWordNet = m_wordNet.load(qEnvironmentVariable("SCAFFOLD_WORDNET_DIR", QStringLiteral("/usr/share/wordnet")));
+        m_cefrj = readProfile(profileFolder() + QStringLiteral("/cefrj-vocabulary-profile-1.5.csv"));
+        m_octanove = readProfile(profileFolder() + QStringLiteral("/octanove-vocabulary-profile-c1c2-1.0.csv"));
+        QVERIFY2(m_cefrj.level.size() > 5000 && m_octanove.level.size() > 1500, qPrintable("the CEFR profiles in " + profileFolder()));
     }
 
     void entriesAreWellFormed_data() { eachList_data(); }
     void entriesAreWellFormed()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         QStringList problems = l.broken;
         if (!l.level)
             problems << l.name + QStringLiteral(": not one of the levels beginner, intermediate, advanced");
@@ -291,7 +531,7 @@ private slots:
                 problems << l.where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
             if (i > 0 && l.entries.at(i - 1).word >= e.word)
                 problems << l.where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
-            for (const WordList &other : std::as_const(m_lists))
+            for (const GradedList &other : std::as_const(m_lists))
                 for (const Entry &o : other.entries)
                     if (o.word == e.word && other.name != l.name)
                         problems << l.where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
@@ -305,7 +545,7 @@ private slots:
     void theListsHoldThreeThousandWords()
     {
         QSet<QString> words;
-        for (const WordList &l : std::as_const(m_lists))
+        for (const GradedList &l : std::as_const(m_lists))
             for (const Entry &e : l.entries)
                 words.insert(e.word);
         QVERIFY2(words.size() >= 3000, qPrintable(QStringLiteral("%1 distinct words in all").arg(words.size())));
@@ -314,7 +554,7 @@ private slots:
     void partsOfSpeechAreRecordedAndBalanced_data() { eachList_data(); }
     void partsOfSpeechAreRecordedAndBalanced()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         const QString posName = l.name.chopped(4) + QStringLiteral(".pos");
         const QStringList lines = readLines(posName);
         QStringList problems;
@@ -345,7 +585,7 @@ private slots:
     void noClueGivesItsWordAway_data() { eachList_data(); }
     void noClueGivesItsWordAway()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         QStringList problems;
         for (const Entry &e : l.entries) {
             const QStringList parts = pieces(e.word);
@@ -362,70 +602,348 @@ private slots:
         verifyNone(problems);
     }
 
+private:
     // Clues that share most of their content words fit each other's word
     // ("to confuse someone completely", "to puzzle someone completely"): at
     // least two, half of both clues' content words together, and half of
     // each clue's content words beyond defining words such as "someone".
     // Clues for two parts of speech do not fit each other's word, nor do
     // clues of which one says the opposite ("not", "before" and "after").
-    void eachClueFitsOnlyItsWord_data() { eachList_data(); }
-    void eachClueFitsOnlyItsWord()
+    bool lookAlike(const Entry &x, const Entry &y) const
     {
-        QSet<QString> defining;
-        for (const QString &w : wordSet(QStringLiteral("someone something somebody anyone anything person people thing "
-                                                       "like make use way time place part kind type sort piece say go "
-                                                       "get take give have feel relate particular especially")))
-            defining.insert(stem(w, m_vocabulary));
         static const QSet<QString> negations = wordSet(QStringLiteral("not no never without"));
         static const QStringList opposites = QStringLiteral("before after|up down|more less|in out|towards away|good bad|"
             "big small|high low|hot cold|man woman|boy girl|he she|his her|first last|start end|top bottom").split(u'|');
         static const QSet<QString> anyPlace{QString(), "phrase", "other"};
-        const WordList &l = list();
-        QList<QSet<QString>> content, words;
+        const bool opposed = x.words.intersects(negations) != y.words.intersects(negations)
+                             || std::any_of(opposites.begin(), opposites.end(), [&](const QString &pair) {
+                                    const QString a = pair.section(u' ', 0, 0), b = pair.section(u' ', 1);
+                                    return (x.words.contains(a) && y.words.contains(b)) || (x.words.contains(b) && y.words.contains(a));
+                                });
+        const int shared = (x.content & y.content).size(), together = (x.content | y.content).size();
+        const QSet<QString> ownX = x.content - m_defining, ownY = y.content - m_defining;
+        return shared >= 2 && shared * 2 >= together && (ownX & ownY).size() * 2 >= qMax(ownX.size(), ownY.size())
+               && (x.pos == y.pos || anyPlace.contains(x.pos) || anyPlace.contains(y.pos)) && !opposed;
+    }
+
+    // The pairs of look-alike clues among the entries, each once.
+    QList<std::pair<const Entry *, const Entry *>> lookAlikes(const QList<const Entry *> &entries) const
+    {
         QHash<QString, QList<int>> cluesWith;
-        for (int i = 0; i < l.entries.size(); ++i) {
-            const QStringList clueWords = tokens(l.entries.at(i).clue);
-            QSet<QString> stems;
-            for (const QString &t : clueWords)
-                if (!kStopWords.contains(t))
-                    stems.insert(stem(t, m_vocabulary));
-            for (const QString &s : stems - defining)
+        for (int i = 0; i < entries.size(); ++i)
+            for (const QString &s : entries.at(i)->content - m_defining)
                 cluesWith[s].append(i);
-            content.append(stems);
-            words.append(QSet<QString>(clueWords.begin(), clueWords.end()));
-        }
-        const auto opposed = [&](int a, int b) {
-            return words.at(a).intersects(negations) != words.at(b).intersects(negations)
-                   || std::any_of(opposites.begin(), opposites.end(), [&](const QString &pair) {
-                          const QString x = pair.section(u' ', 0, 0), y = pair.section(u' ', 1);
-                          return (words.at(a).contains(x) && words.at(b).contains(y)) || (words.at(a).contains(y) && words.at(b).contains(x));
-                      });
-        };
         QSet<std::pair<int, int>> candidates;
-        for (const QList<int> &entries : std::as_const(cluesWith))
-            for (int a = 0; a < entries.size(); ++a)
-                for (int b = a + 1; b < entries.size(); ++b)
-                    candidates.insert({entries.at(a), entries.at(b)});
-        QStringList problems;
-        for (const auto &[a, b] : std::as_const(candidates)) {
-            const Entry &x = l.entries.at(a), &y = l.entries.at(b);
-            const int shared = (content.at(a) & content.at(b)).size(), together = (content.at(a) | content.at(b)).size();
-            const QSet<QString> ownA = content.at(a) - defining, ownB = content.at(b) - defining;
-            if (shared < 2 || shared * 2 < together || (ownA & ownB).size() * 2 < qMax(ownA.size(), ownB.size())
-                || (x.pos != y.pos && !anyPlace.contains(x.pos) && !anyPlace.contains(y.pos)) || opposed(a, b)
-                || m_reviewed.contains(x.word + u' ' + y.word) || m_reviewed.contains(y.word + u' ' + x.word))
-                continue;
-            problems << l.where(x) + QStringLiteral("shares %1 of %2 content words with line %3: %4=%5")
-                                         .arg(shared).arg(together).arg(y.line).arg(y.word, y.clue);
+        for (const QList<int> &with : std::as_const(cluesWith))
+            for (int a = 0; a < with.size(); ++a)
+                for (int b = a + 1; b < with.size(); ++b)
+                    candidates.insert({with.at(a), with.at(b)});
+        QList<std::pair<const Entry *, const Entry *>> out;
+        for (const auto &[a, b] : std::as_const(candidates))
+            if (lookAlike(*entries.at(a), *entries.at(b)))
+                out.append(std::pair(entries.at(a), entries.at(b)));
+        return out;
+    }
+
+    static QString sharing(const Entry &x, const Entry &y)
+    {
+        return QStringLiteral("shares %1 of %2 content words with %3:%4: %5=%6")
+            .arg((x.content & y.content).size()).arg((x.content | y.content).size()).arg(y.list).arg(y.line).arg(y.word, y.clue);
+    }
+
+    // A reviewed pair of rivals, as "first / second: why each clue fits only its word".
+    static std::pair<QString, QString> reviewedPair(const QString &line)
+    {
+        const QString pair = line.section(u':', 0, 0);
+        return {pair.section(u'/', 0, 0).simplified(), pair.section(u'/', 1).simplified()};
+    }
+
+    // Same-length headwords that WordNet gives as synonyms in a sense of the
+    // two commonest of each, in the part of speech of the entry.
+    QList<std::pair<const Entry *, const Entry *>> rivals() const
+    {
+        QHash<std::pair<int, qint64>, QList<const Entry *>> bySense;
+        for (const Entry *e : m_all) {
+            const int only = WordNet::part(e->pos);
+            for (int pos = 0; pos < 4; ++pos)
+                if (only < 0 || pos == only)
+                    for (qint64 offset : m_wordNet.senses(pos, e->word, 2))
+                        bySense[{pos, offset}].append(e);
         }
+        QSet<std::pair<const Entry *, const Entry *>> out;
+        for (const QList<const Entry *> &same : std::as_const(bySense))
+            for (const Entry *a : same)
+                for (const Entry *b : same)
+                    if (a->word < b->word && a->word.size() == b->word.size())
+                        out.insert({a, b});
+        QList<std::pair<const Entry *, const Entry *>> sorted(out.begin(), out.end());
+        std::sort(sorted.begin(), sorted.end(), [](const auto &x, const auto &y) { return std::pair(x.first->word, x.second->word) < std::pair(y.first->word, y.second->word); });
+        return sorted;
+    }
+
+    // What a part of a compound may be said with: the lemmas of its two
+    // commonest senses in any part of speech and of the synsets just above
+    // and below them ("engine" below "motor"), and the words of their
+    // glosses' first clause ("before" of "first"), words that any definition
+    // uses left out.
+    QSet<QString> translations(const QString &part) const
+    {
+        QSet<QString> out;
+        for (int pos = 0; pos < 4; ++pos)
+            for (qint64 offset : m_wordNet.senses(pos, part, 2)) {
+                const WordNet::Synset s = m_wordNet.synset(pos, offset);
+                out |= QSet<QString>(s.lemmas.begin(), s.lemmas.end());
+                for (const QString &t : tokens(s.gloss.section(u';', 0, 0)))
+                    if ((!kStopWords.contains(t) || kRelations.contains(t)) && t.size() >= 4)
+                        out.insert(t);
+                for (const auto &[relatedPos, relatedOffset] : s.related) {
+                    if (relatedPos < 0)
+                        continue;
+                    const QStringList lemmas = m_wordNet.synset(relatedPos, relatedOffset).lemmas;
+                    out |= QSet<QString>(lemmas.begin(), lemmas.end());
+                }
+            }
+        out.remove(part);
+        return out - kGeneric;
+    }
+
+    bool isWord(const QString &w) const
+    {
+        if (m_vocabulary.contains(w))
+            return true;
+        for (int pos = 0; pos < 4; ++pos)
+            if (!m_wordNet.senses(pos, w, 1).isEmpty())
+                return true;
+        return false;
+    }
+
+    // The two parts of a compound headword: the words of a two-word entry,
+    // or the two words, each in the lists or in WordNet, that a single word
+    // is made of ("motor" and "bike").
+    QStringList compoundParts(const QString &word) const
+    {
+        QStringList words = word.split(u' ');
+        words.removeIf([](const QString &w) { return kStopWords.contains(w); });
+        if (words.size() == 2)
+            return words;
+        if (word.contains(u' '))
+            return {};
+        for (int i = 3; i + 3 <= word.size(); ++i)
+            if (isWord(word.left(i)) && isWord(word.mid(i)) && !kStopWords.contains(word.left(i))
+                && !std::any_of(kSuffixes.begin(), kSuffixes.end(), [&](const auto &s) { return s.first == word.mid(i); }))
+                return {word.left(i), word.mid(i)};
+        return {};
+    }
+
+private slots:
+    void eachClueFitsOnlyItsWord_data() { eachList_data(); }
+    void eachClueFitsOnlyItsWord()
+    {
+        const GradedList &l = list();
+        QList<const Entry *> entries;
+        for (const Entry &e : l.entries)
+            entries.append(&e);
+        QStringList problems;
+        for (const auto &[x, y] : lookAlikes(entries))
+            problems << where(*x) + sharing(*x, *y);
         problems.sort();
+        verifyNone(problems);
+    }
+
+    // A learner who has met one list's clue meets it again for another word.
+    void noClueLooksLikeOneInAnotherList()
+    {
+        QStringList problems;
+        for (const auto &[x, y] : lookAlikes(m_all))
+            if (x->list != y->list)
+                problems << where(*x) + sharing(*x, *y);
+        problems.sort();
+        verifyNone(problems);
+    }
+
+    // A clue that a synonym of the same length fits costs the learner who
+    // knows the synonym. Each such pair is set apart by clues that name what
+    // only their own word has, and recorded in reviewed-pairs.txt; clues
+    // that share most of their words are not set apart, however reviewed.
+    void rivalsAreSetApart()
+    {
+        if (!m_haveWordNet)
+            QSKIP("WordNet 3.0 is not installed (scripts/deps.sh installs wordnet-base)");
+        QHash<QString, const Entry *> byWord;
+        for (const Entry *e : std::as_const(m_all))
+            byWord.insert(e->word, e);
+        const auto key = [](const QString &a, const QString &b) { return a < b ? a + u'/' + b : b + u'/' + a; };
+        const auto found = rivals();
+        QSet<QString> rivalKeys;
+        for (const auto &[a, b] : found)
+            rivalKeys.insert(key(a->word, b->word));
+        QStringList problems;
+        QSet<QString> reviewed;
+        for (const auto &[line, text] : std::as_const(m_reviewed)) {
+            const auto [a, b] = reviewedPair(text);
+            const QString here = QStringLiteral("reviewed-pairs.txt:%1: %2 -- ").arg(line).arg(text);
+            if (text.section(u':', 1).trimmed().isEmpty())
+                problems << here + "give the reason after a colon: what sets the two clues apart";
+            else if (!byWord.contains(a) || !byWord.contains(b))
+                problems << here + QStringLiteral("\"%1\" is no headword; remove the line").arg(byWord.contains(a) ? b : a);
+            else if (!rivalKeys.contains(key(a, b)))
+                problems << here + "not a pair WordNet gives as synonyms of the same length; remove the line";
+            reviewed.insert(key(a, b));
+        }
+        for (const auto &[a, b] : found) {
+            if (!reviewed.contains(key(a->word, b->word)))
+                problems << where(*a) + QStringLiteral("WordNet gives %1 (%2:%3) as a synonym of the same length; set the "
+                                                       "clues apart and record the pair in reviewed-pairs.txt, or drop one")
+                                            .arg(b->word, b->list).arg(b->line);
+            else if (lookAlike(*a, *b))
+                problems << where(*a) + QStringLiteral("reviewed as a rival of %1, but ").arg(b->word) + sharing(*a, *b);
+        }
+        qInfo("%d rival pairs of the same length among the headwords", int(found.size()));
+        verifyNone(problems);
+    }
+
+    // A clue word of the headword's family gives it away once prefixes and
+    // learned suffixes are off both: "revenge" for "vengeance", "persuade"
+    // for "dissuade", "defend" for "fend off".
+    void noClueSharesItsWordsStem_data() { eachList_data(); }
+    void noClueSharesItsWordsStem()
+    {
+        const GradedList &l = list();
+        QStringList problems;
+        for (const Entry &e : l.entries)
+            for (const QString &part : e.word.split(u' ')) {
+                if (kStopWords.contains(part) && e.word.contains(u' '))
+                    continue;
+                const QSet<QString> own = cores(part);
+                for (const QString &t : tokens(e.clue)) {
+                    if (kStopWords.contains(t))
+                        continue;
+                    const QSet<QString> shared = own & cores(t);
+                    if (!shared.isEmpty()) {
+                        QStringList stems(shared.begin(), shared.end());
+                        stems.sort();
+                        problems << where(e) + QStringLiteral("\"%1\" shares the stem \"%2\" with \"%3\"").arg(t, stems.first(), part);
+                    }
+                }
+            }
+        verifyNone(problems);
+    }
+
+    // A clue that says each part of a compound in other words spells it out:
+    // "a bicycle with an engine" for "motorbike".
+    void noClueTranslatesEachPartOfItsCompound_data() { eachList_data(); }
+    void noClueTranslatesEachPartOfItsCompound()
+    {
+        if (!m_haveWordNet)
+            QSKIP("WordNet 3.0 is not installed (scripts/deps.sh installs wordnet-base)");
+        const GradedList &l = list();
+        QStringList problems;
+        for (const Entry &e : l.entries) {
+            const QStringList parts = compoundParts(e.word);
+            if (parts.isEmpty())
+                continue;
+            QStringList said;
+            QSet<QString> used; // one word of the clue says one part
+            for (const QString &part : parts) {
+                const QSet<QString> ways = translations(part);
+                for (const QString &t : tokens(e.clue))
+                    if (!used.contains(t) && (!kStopWords.contains(t) || kRelations.contains(t)) && !kGeneric.contains(t)
+                        && std::any_of(ways.begin(), ways.end(), [&](const QString &w) { return related(t, w); })) {
+                        said << QStringLiteral("\"%1\" for \"%2\"").arg(t, part);
+                        used.insert(t);
+                        break;
+                    }
+            }
+            if (said.size() == parts.size())
+                problems << where(e) + QStringLiteral("says each part in other words: ") + said.join(QStringLiteral(", "));
+        }
+        verifyNone(problems);
+    }
+
+    // The words a beginner meets first: most of the A1 nouns, verbs and
+    // adjectives of the CEFR-J profile, and every day, month, season and
+    // number to twenty.
+    void beginnerListHoldsTheCore()
+    {
+        const auto it = m_lists.constFind(QStringLiteral("beginner.txt"));
+        if (it == m_lists.constEnd())
+            QSKIP("no beginner list here");
+        QSet<QString> have;
+        for (const Entry &e : it->entries)
+            have |= spellings(e.word);
+        QStringList problems;
+        int covered = 0;
+        for (const auto &[line, variants] : std::as_const(m_cefrj.a1Core)) {
+            if (std::any_of(variants.begin(), variants.end(), [&](const QString &v) { return have.contains(v); }))
+                ++covered;
+            else
+                problems << QStringLiteral("cefrj-vocabulary-profile-1.5.csv:%1: %2 -- an A1 word the beginner list lacks").arg(line).arg(variants.join(u'/'));
+        }
+        const int total = int(m_cefrj.a1Core.size());
+        qInfo("beginner.txt holds %d of %d A1 nouns, verbs and adjectives (%.1f%%)", covered, total, 100.0 * covered / total);
+        const QStringList basics = QStringLiteral(
+            "monday tuesday wednesday thursday friday saturday sunday january february march april may june july august "
+            "september october november december spring summer autumn winter one two three four five six seven eight nine "
+            "ten eleven twelve thirteen fourteen fifteen sixteen seventeen eighteen nineteen twenty").split(u' ');
+        QStringList missing;
+        for (const QString &w : basics)
+            if (!have.contains(w))
+                missing << w;
+        if (!missing.isEmpty())
+            problems << QStringLiteral("beginner.txt -- lacks days, months, seasons or numbers: ") + missing.join(u' ');
+        if (covered * 100 >= total * 85 && missing.isEmpty())
+            problems.clear(); // the rest of the A1 words may wait
+        else if (covered * 100 < total * 85)
+            problems << QStringLiteral("beginner.txt -- holds %1 of %2 A1 words, fewer than 85%").arg(covered).arg(total);
+        verifyNone(problems);
+    }
+
+    // The advanced list is advanced by the profiles: at least half its words
+    // rated C1 or C2 by Octanove, at most 40% on neither profile, and none
+    // that CEFR-J rates A1 to B1.
+    void advancedWordsAreAtTheirLevel()
+    {
+        const auto it = m_lists.constFind(QStringLiteral("advanced.txt"));
+        if (it == m_lists.constEnd())
+            QSKIP("no advanced list here");
+        QStringList problems;
+        int high = 0, unrated = 0;
+        for (const Entry &e : it->entries) {
+            const QString low = levelOf(m_cefrj, e.word), top = levelOf(m_octanove, e.word);
+            high += !top.isEmpty();
+            unrated += low.isEmpty() && top.isEmpty();
+            if (!low.isEmpty() && low <= QLatin1String("B1"))
+                problems << where(e) + QStringLiteral("CEFR-J rates it %1; move it to intermediate.txt or replace it").arg(low);
+        }
+        const int n = int(it->entries.size());
+        qInfo("advanced.txt: %d of %d on Octanove C1-C2 (%.1f%%), %d on no profile (%.1f%%)", high, n, 100.0 * high / n, unrated, 100.0 * unrated / n);
+        if (high * 2 < n)
+            problems << QStringLiteral("advanced.txt -- %1 of %2 words on Octanove C1-C2, fewer than half").arg(high).arg(n);
+        if (unrated * 5 > n * 2)
+            problems << QStringLiteral("advanced.txt -- %1 of %2 words on no profile, more than 40%").arg(unrated).arg(n);
+        verifyNone(problems);
+    }
+
+    // The words beginner clues may use are words a beginner knows, so none
+    // of them is a word a later list teaches.
+    void plainWordsAreNoLaterHeadwords()
+    {
+        QHash<QString, const Entry *> later;
+        for (const Entry *e : std::as_const(m_all))
+            if (e->list != QLatin1String("beginner.txt"))
+                later.insert(e->word, e);
+        const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
+        QStringList problems;
+        for (int i = 0; i < plain.size(); ++i)
+            if (const Entry *e = later.value(plain.at(i)))
+                problems << QStringLiteral("plain-words.txt:%1: %2 -- a headword of %3 line %4").arg(i + 1).arg(plain.at(i), e->list).arg(e->line);
         verifyNone(problems);
     }
 
     void beginnerCluesUsePlainWords_data() { eachList_data(); }
     void beginnerCluesUsePlainWords()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         if (!l.level || !l.level->plainClues)
             QSKIP("clues past the beginner level may use any word");
         QSet<QString> known = m_plain;
@@ -450,7 +968,7 @@ private slots:
     void spellingIsBritish_data() { eachList_data(); }
     void spellingIsBritish()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         // hunspell's en_GB takes -ize too, so each -ize form is also tried as
         // -ise: where that is a word, it is the spelling to use.
         static const QRegularExpression ize(QStringLiteral("^([a-z]{3,}[iy])z(e|es|ed|ing|ation|ations|er|ers)$"));
@@ -485,7 +1003,7 @@ private slots:
     void nothingUnsuitableForChildren_data() { eachList_data(); }
     void nothingUnsuitableForChildren()
     {
-        const WordList &l = list();
+        const GradedList &l = list();
         if (l.level && !l.level->forChildren)
             QSKIP("a list for grown-up learners");
         static const QSet<QString> blocked = wordSet(QStringLiteral(
