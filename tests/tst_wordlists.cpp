@@ -37,7 +37,6 @@ struct GradedList {
     const Level *level = nullptr;
     QList<Entry> entries;
     QStringList broken;
-    QString where(const Entry &e) const { return ::where(e); }
 };
 
 QString folder() { return qEnvironmentVariable("SCAFFOLD_WORDLISTS_DIR", QStringLiteral(SCAFFOLD_SOURCE_DIR "/data/lists")); }
@@ -528,16 +527,16 @@ private slots:
         for (int i = 0; i < l.entries.size(); ++i) {
             const Entry &e = l.entries.at(i);
             if (!word.match(e.word).hasMatch())
-                problems << l.where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
+                problems << where(e) + QStringLiteral("the word must match %1").arg(word.pattern());
             if (i > 0 && l.entries.at(i - 1).word >= e.word)
-                problems << l.where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
+                problems << where(e) + QStringLiteral("out of order, or twice: after %1").arg(l.entries.at(i - 1).word);
             for (const GradedList &other : std::as_const(m_lists))
                 for (const Entry &o : other.entries)
                     if (o.word == e.word && other.name != l.name)
-                        problems << l.where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
+                        problems << where(e) + QStringLiteral("also in %1 line %2").arg(other.name).arg(o.line);
             static const QRegularExpression clue(QStringLiteral("^[a-z][\\x20-\\x3c\\x3e-\\x7e]{10,98}[\\x21-\\x3c\\x3e-\\x7e]$"));
             if (!clue.match(e.clue).hasMatch())
-                problems << l.where(e) + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end in no blank";
+                problems << where(e) + "the clue must be 12-100 ASCII characters, start lower case, hold no \"=\" and end in no blank";
         }
         verifyNone(problems);
     }
@@ -567,7 +566,7 @@ private slots:
             count[e.pos] += 1;
             twoWords += e.word.contains(u' ');
             if (!kinds.contains(e.pos))
-                problems << l.where(e) + QStringLiteral("%1 line %2 does not give its part of speech").arg(posName).arg(e.line - 1);
+                problems << where(e) + QStringLiteral("%1 line %2 does not give its part of speech").arg(posName).arg(e.line - 1);
         }
         const int n = l.entries.size();
         const auto share = [&](const char *what, int have, bool ok, const char *rule) {
@@ -593,7 +592,7 @@ private slots:
                 for (const QString &p : parts) {
                     const bool wholeWord = e.word.split(u' ').contains(p);
                     if (t == p || (!kStopWords.contains(t) && (related(t, p) || holdsInHalf(t, p, wholeWord)))) {
-                        problems << l.where(e) + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
+                        problems << where(e) + (wholeWord ? QStringLiteral("\"%1\" is or holds a form of the word").arg(t)
                                                             : QStringLiteral("\"%1\" gives away \"%2\", part of the word").arg(t, p));
                         break;
                     }
@@ -960,7 +959,7 @@ private slots:
                 for (int i = 3; i + 3 <= t.size() && !compound; ++i)
                     compound = plain(t.left(i)) && plain(t.mid(i));
                 if (t.size() > 1 && !compound && !plain(t))
-                    problems << l.where(e) + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
+                    problems << where(e) + QStringLiteral("\"%1\" is neither a plain word nor a beginner headword").arg(t);
             }
         verifyNone(problems);
     }
@@ -990,9 +989,9 @@ private slots:
             for (const auto &m : word.globalMatch(e.word + u' ' + e.clue)) {
                 const QString t = m.captured(), ise = iseOf.value(t.toLower());
                 if (rejected->contains(t))
-                    problems << l.where(e) + QStringLiteral("hunspell -d en_GB rejects \"%1\"").arg(t);
+                    problems << where(e) + QStringLiteral("hunspell -d en_GB rejects \"%1\"").arg(t);
                 else if (!ise.isEmpty() && !rejected->contains(ise))
-                    problems << l.where(e) + QStringLiteral("\"%1\" is spelt \"%2\" here").arg(t, ise);
+                    problems << where(e) + QStringLiteral("\"%1\" is spelt \"%2\" here").arg(t, ise);
                 unplaced.remove(t);
             }
         for (const QString &t : std::as_const(unplaced))
@@ -1014,7 +1013,7 @@ private slots:
         for (const Entry &e : l.entries)
             for (const QString &t : tokens(e.word + u' ' + e.clue))
                 if (roots(t).intersects(blocked))
-                    problems << l.where(e) + QStringLiteral("\"%1\" does not belong in a list for children").arg(t);
+                    problems << where(e) + QStringLiteral("\"%1\" does not belong in a list for children").arg(t);
         verifyNone(problems);
     }
 };
