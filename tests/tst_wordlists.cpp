@@ -47,6 +47,18 @@ QStringList readLines(const QString &name)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
 }
 
+// The lines of a file that are not blank, each with its 1-based number.
+QList<std::pair<int, QString>> numberedLines(const QString &name)
+{
+    QList<std::pair<int, QString>> out;
+    QFile file(folder() + u'/' + name);
+    const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();
+    for (int i = 0; i < lines.size(); ++i)
+        if (!lines.at(i).trimmed().isEmpty())
+            out.append({i + 1, lines.at(i)});
+    return out;
+}
+
 QSet<QString> wordSet(const QString &words)
 {
     const QStringList list = words.split(u' ', Qt::SkipEmptyParts);
@@ -174,7 +186,7 @@ const QSet<QString> kGeneric = wordSet(QStringLiteral("made make used use usuall
 // learned words ("vengeance", "scientific") and the prefixes of both the word
 // and the clue ("defend" of "fend", "persuade" of "dissuade").
 const QStringList kLearnedSuffixes = QStringLiteral(
-    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize ce age ery ory ial ian ly ed").split(u' ');
+    "ance ence ancy ency ant ent ic ical ific ify fy ate ure ism ise ize age ery ory ial ian").split(u' ');
 const QStringList kPrefixes = QStringLiteral(
     "un in im il ir dis mis re pre pro con com col cor de be en em ex sub inter over under out non anti fore trans per ab ad")
                                   .split(u' ');
@@ -485,10 +497,9 @@ private slots:
         const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
         m_plain = QSet<QString>(plain.begin(), plain.end());
         QVERIFY2(m_plain.size() > 1000, "plain-words.txt holds the everyday words a beginner knows");
-        const QStringList reviewed = readLines(QStringLiteral("reviewed-pairs.txt"));
-        for (int i = 0; i < reviewed.size(); ++i)
-            if (!reviewed.at(i).startsWith(u'#'))
-                m_reviewed.append({i + 1, reviewed.at(i)});
+        for (const auto &[number, text] : numberedLines(QStringLiteral("reviewed-pairs.txt")))
+            if (!text.startsWith(u'#'))
+                m_reviewed.append({number, text});
 
         m_vocabulary = m_plain;
         for (const GradedList &l : std::as_const(m_lists))
@@ -931,11 +942,10 @@ private slots:
         for (const Entry *e : std::as_const(m_all))
             if (e->list != QLatin1String("beginner.txt"))
                 later.insert(e->word, e);
-        const QStringList plain = readLines(QStringLiteral("plain-words.txt"));
         QStringList problems;
-        for (int i = 0; i < plain.size(); ++i)
-            if (const Entry *e = later.value(plain.at(i)))
-                problems << QStringLiteral("plain-words.txt:%1: %2 -- a headword of %3 line %4").arg(i + 1).arg(plain.at(i), e->list).arg(e->line);
+        for (const auto &[number, word] : numberedLines(QStringLiteral("plain-words.txt")))
+            if (const Entry *e = later.value(word))
+                problems << QStringLiteral("plain-words.txt:%1: %2 -- a headword of %3 line %4").arg(number).arg(word, e->list).arg(e->line);
         verifyNone(problems);
     }
 
