@@ -5,8 +5,11 @@
 # like). Then the licence texts.
 # Included by the install script of packaging/windows/CMakeLists.txt, which
 # sets SCAFFOLD_OBJDUMP, SCAFFOLD_DLL_FOLDERS, SCAFFOLD_QT_PLUGINS,
-# SCAFFOLD_PLUGINS, SCAFFOLD_LICENSE_FOLDERS and SCAFFOLD_RUNTIME_LICENSES.
+# SCAFFOLD_PLUGINS, SCAFFOLD_LICENSE_FOLDERS, SCAFFOLD_RUNTIME_LICENSES and
+# SCAFFOLD_STRIP. `cmake --install --strip` strips the copies as well.
 
+cmake_policy(PUSH)
+cmake_policy(VERSION 3.25)
 set(_folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
 # The DLLs one program or DLL imports, by name, as objdump -p lists them.
@@ -44,13 +47,25 @@ function(scaffold_find_dll name out)
     set(${out} "" PARENT_SCOPE)
 endfunction()
 
+# Copies the DLL vFile into the folder vInto, stripped when the install strips.
+function(scaffold_copy_dll vFile vInto)
+    file(INSTALL DESTINATION "${vInto}" TYPE SHARED_LIBRARY FILES "${vFile}")
+    if(CMAKE_INSTALL_DO_STRIP)
+        get_filename_component(name "${vFile}" NAME)
+        execute_process(COMMAND "${SCAFFOLD_STRIP}" --strip-unneeded "${vInto}/${name}" RESULT_VARIABLE rc)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "${SCAFFOLD_STRIP} cannot strip ${vInto}/${name}")
+        endif()
+    endif()
+endfunction()
+
 set(_queue "${_folder}/scaffold.exe" "${_folder}/scaffold-check.exe")
 foreach(plugin IN LISTS SCAFFOLD_PLUGINS)
     if(NOT EXISTS "${SCAFFOLD_QT_PLUGINS}/${plugin}")
         message(FATAL_ERROR "Qt's plugin ${plugin} is not in ${SCAFFOLD_QT_PLUGINS}")
     endif()
     get_filename_component(_plugin_dir "${plugin}" DIRECTORY)
-    file(INSTALL DESTINATION "${_folder}/${_plugin_dir}" TYPE SHARED_LIBRARY FILES "${SCAFFOLD_QT_PLUGINS}/${plugin}")
+    scaffold_copy_dll("${SCAFFOLD_QT_PLUGINS}/${plugin}" "${_folder}/${_plugin_dir}")
     list(APPEND _queue "${_folder}/${plugin}")
 endforeach()
 
@@ -66,7 +81,7 @@ while(_queue)
         endif()
         scaffold_find_dll("${_name}" _dll)
         if(_dll)
-            file(INSTALL DESTINATION "${_folder}" TYPE SHARED_LIBRARY FILES "${_dll}")
+            scaffold_copy_dll("${_dll}" "${_folder}")
             get_filename_component(_dll_name "${_dll}" NAME)
             list(APPEND _copied "${_lower}")
             list(APPEND _queue "${_folder}/${_dll_name}")
@@ -89,3 +104,4 @@ foreach(copyright IN LISTS SCAFFOLD_RUNTIME_LICENSES)
     get_filename_component(_package "${_package}" NAME)
     file(INSTALL DESTINATION "${_folder}/licenses" TYPE FILE FILES "${copyright}" RENAME "MinGW-runtime-${_package}.txt")
 endforeach()
+cmake_policy(POP)
