@@ -12,7 +12,7 @@ folder=$(realpath "$2")
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
 
