@@ -6,6 +6,7 @@
 
 #include "game/WordListCheck.h"
 #include "packaging/Version.h"
+#include "platform/files/Console.h"
 #include "platform/files/FilePath.h"
 #include "platform/files/FileTextInput.h"
 #include "platform/files/ProgramFolder.h"
@@ -59,42 +60,45 @@ int main(int argc, char *argv[])
                                                 "beside this program reads."),
                                  QStringLiteral("[FILE]"));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // The report is written at once, through the console's own way on Windows.
+    QString written;
+    QTextStream out(&written);
+    const auto fail = [](const QString &vText) {
+        Console::Write(Console::Stream::Err, QStringLiteral("scaffold-check: ") + vText + u'\n');
+        return 2;
+    };
     // Not parser.process(): it ends with status 1 on an unknown option, the
     // status of a list with errors.
     if (!parser.parse(QCoreApplication::arguments())) {
-        err << "scaffold-check: " << parser.errorText() << " See --help.\n";
-        return 2;
+        return fail(parser.errorText() + QStringLiteral(" See --help."));
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
     if (parser.isSet(version))
         parser.showVersion();
     // The file's name as the system gives it: the arguments Qt decodes lose
-    // bytes that are not UTF-8, and with them a Latin-1 name.
-    QList<QByteArray> files;
+    // bytes that are not UTF-8 on Linux, and with them a Latin-1 name.
+    QList<FilePath::Native> files;
     bool optionsEnd = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (!optionsEnd && argument == "--")
+    const std::vector<FilePath::Native> arguments = FilePath::Arguments(argc, argv);
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const QString argument = FilePath::ToText(arguments[i]);
+        if (!optionsEnd && argument == QLatin1String("--"))
             optionsEnd = true;
-        else if (optionsEnd || !argument.startsWith('-') || argument == "-")
-            files << argument;
+        else if (optionsEnd || !argument.startsWith(u'-') || argument == QLatin1String("-"))
+            files << arguments[i];
     }
     if (files.size() > 1) {
-        err << "scaffold-check: give one word list at most; see --help.\n";
-        return 2;
+        return fail(QStringLiteral("give one word list at most; see --help."));
     }
     FilePath::Native path;
     if (!files.isEmpty()) {
-        path = files.first().toStdString();
+        path = files.first();
     } else {
         path = FilePath::WordListIn(FilePath::FromText(ProgramFolder()));
         if (path.empty()) {
-            err << "scaffold-check: the folder of this program could not be determined, so the game's word "
-                   "list cannot be found; name the file to check.\n";
-            return 2;
+            return fail(QStringLiteral("the folder of this program could not be determined, so the game's word "
+                                       "list cannot be found; name the file to check."));
         }
     }
     // The installed list is a link into /etc: the file to edit is its target.
@@ -117,8 +121,11 @@ int main(int argc, char *argv[])
     if (report.omitted() > 0)
         out << "... and " << Counted(report.omitted(), "more problem", "more problems")
             << " not shown; mend those above and check again.\n";
+    if (report.readable)
+        out << Summary(report) << '\n';
+    out.flush();
+    Console::Write(Console::Stream::Out, written);
     if (!report.readable)
         return 2;
-    out << Summary(report) << '\n';
     return report.count(Finding::Kind::Error) > 0 ? 1 : 0;
 }

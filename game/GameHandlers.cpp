@@ -2,25 +2,12 @@
 
 #include "game/WordList.h"
 #include "game/cScaffold.h"
+#include "platform/seam/Checker.h"
 
 #include <QDir>
 #include <QStringList>
 
 namespace {
-
-// vPath as a shell reads it back: as it is when it holds only characters a
-// shell leaves alone, else in single quotes.
-QString ShellQuoted(const QString &vPath)
-{
-    const QString path = QDir::toNativeSeparators(vPath);
-    for (const QChar ch : path) {
-        if (!ch.isLetterOrNumber() && !QStringLiteral("/._-+,:@%").contains(ch)) {
-            QString quoted = path;
-            return u'\'' + quoted.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
-        }
-    }
-    return path;
-}
 
 // What Start tells the player of a list that cannot give an entry: what is
 // wrong, the file, the line and what it holds, how to mend it, and where to
@@ -35,9 +22,9 @@ QString StartRefused(const WordListError &vError, const QString &vPath)
                           ? QStringLiteral("Line %1").arg(vError.line)
                           : QStringLiteral("Line %1: \"").arg(vError.line) + WordList::Readable(vError.found) + u'"');
     lines << vError.hint << QStringLiteral("Mend the file, then press Start again.")
-          << QStringLiteral("To see every problem of the list at once, run scaffold-check in a terminal")
-                    + (vPath.isEmpty() ? QStringLiteral(".")
-                                       : QStringLiteral(": scaffold-check ") + ShellQuoted(vPath));
+          << QStringLiteral("To see every problem of the list at once, run %1 in %2")
+                            .arg(Checker::Program(), Checker::Place())
+                    + (vPath.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + Checker::CommandFor(vPath));
     return lines.join(QChar(u'\r'));
 }
 

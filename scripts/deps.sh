@@ -51,3 +51,9 @@ scaffold_build() {
     cmake -S "$SCAFFOLD_ROOT" -B "$dir" -G Ninja "${args[@]}" >/dev/null
     cmake --build "$dir" "${target[@]}"
 }
+
+# What cross-building for Windows needs (scripts/windows): MinGW-w64, Debian's
+# Qt and ICU tools standing in for the host build of the cross-built ones,
+# apt-get source's unpacker, NSIS, zip, and Wine to run the tests.
+SCAFFOLD_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    mingw-w64-x86-64-dev qt6-base-dev qt6-base-dev-tools icu-devtools dpkg-dev python3 perl nsis zip unzip wine wine64)

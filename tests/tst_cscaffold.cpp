@@ -251,9 +251,15 @@ private slots:
         QCOMPARE(g.platform.messages.size(), size_t(1));
         const QStringList lines = g.platform.messages.front().text.split(QChar(13));
         const QString folder = QDir::toNativeSeparators(g.platform.folder.path());
-        QVERIFY2(lines.contains("File: " + folder + "/Jo's level.txt"), qPrintable(lines.join('\n')));
-        QVERIFY2(lines.last().endsWith(": scaffold-check '" + folder + "/Jo'\\''s level.txt'"),
+#if defined(Q_OS_WIN)
+        QVERIFY2(lines.contains("File: " + folder + "\\Jo's level.txt"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.last().endsWith(" in a Command Prompt: scaffold-check.exe \"" + folder + "\\Jo's level.txt\""),
                  qPrintable(lines.last()));
+#else
+        QVERIFY2(lines.contains("File: " + folder + "/Jo's level.txt"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.last().endsWith(" in a terminal: scaffold-check '" + folder + "/Jo'\\''s level.txt'"),
+                 qPrintable(lines.last()));
+#endif
         QCOMPARE(g.vWord, "kiwi");
     }
 
@@ -261,6 +267,9 @@ private slots:
     // file, the one to edit, also when it is gone.
     void aLinkedListIsNamedByTheFileItLeadsTo()
     {
+#if defined(Q_OS_WIN)
+        QSKIP("Windows makes a shortcut, not a link");
+#endif
         Game g;
         const QString target = g.platform.folder.filePath("etc/Vocabulary.txt");
         QVERIFY(QDir(g.platform.folder.path()).mkdir("etc"));

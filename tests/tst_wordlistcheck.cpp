@@ -11,6 +11,13 @@
 #include <algorithm>
 #include <set>
 
+// Cases of Linux's own: file names in bytes, symbolic links, the shell.
+#if defined(Q_OS_WIN)
+#define SKIP_ON_WINDOWS() QSKIP("a case of Linux's file names, links or shell")
+#else
+#define SKIP_ON_WINDOWS()
+#endif
+
 // The word list checker: its findings, its agreement with the game's draw,
 // and the program as a teacher runs it.
 class tst_WordListCheck : public QObject
@@ -40,6 +47,12 @@ class tst_WordListCheck : public QObject
         QString out;
         QString err;
     };
+#if defined(Q_OS_WIN)
+    static constexpr const char *CheckerName = "scaffold-check.exe";
+#else
+    static constexpr const char *CheckerName = "scaffold-check";
+#endif
+
     static Run runChecker(const QString &vProgram, const QStringList &vArguments)
     {
         QProcess process;
@@ -285,6 +298,18 @@ private slots:
                                      "character: guessing A does not reveal it.\n    c\xD0\xB0t=a pet\n"
                                      "    hint: Type the word again by hand, with the keyboard set to English.\n"
                                      "1 error, 0 warnings in 1 entry\n");
+        // Notepad writes CR LF, and UTF-8 with a byte order mark or, as "ANSI", Windows-1252.
+        QTest::newRow("a list saved by Notepad as UTF-8")
+                << QByteArray("\xEF\xBB\xBF"
+                              "2\r\ncaf\xC3\xA9=coffee\r\nna\xC3\xAFve=innocent\r\n")
+                << 0 << "2 entries, all playable\n";
+        QTest::newRow("a list saved by Notepad as ANSI")
+                << QByteArray("2\r\ncaf\xE9=coffee\r\nth\xE9 \x93vert\x94\r\n") << 1
+                << QString::fromUtf8("@:3: error: The entry has no \"=\" between the word and its meaning.\n"
+                                     "    th\xC3\xA9 \xE2\x80\x9Cvert\xE2\x80\x9D\n"
+                                     "    hint: A correct entry is the word, \"=\" and its meaning, for instance "
+                                     "apple=a sweet fruit.\n"
+                                     "1 error, 0 warnings in 2 entries\n");
         QTest::newRow("a .docx gets one sentence and its mend")
                 << QByteArray("PK\x03\x04\x14\0\x06\0word/document.xml", 25) << 1
                 << "@:1: error: The file is not plain text: it may be a word processor document.\n"
@@ -305,7 +330,7 @@ private slots:
         if (bytes != "<none>")
             platform.writeWordList(bytes);
         const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {platform.wordListPath()});
-        QCOMPARE(run.out, output.replace('@', platform.wordListPath()));
+        QCOMPARE(run.out, output.replace('@', QDir::toNativeSeparators(platform.wordListPath())));
         QCOMPARE(run.status, status);
     }
 
@@ -330,8 +355,10 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << 2 << "Unknown option 'frobnicate'";
         QTest::newRow("two files") << QStringList{"a", "b"} << 2 << "one word list at most";
+#if !defined(Q_OS_WIN)
         QTest::newRow("a read that fails at once")
                 << QStringList{"/proc/self/mem"} << 2 << "could not be read at line 1";
+#endif
         QTest::newRow("a folder") << QStringList{"/"} << 2 << "it is a folder";
     }
     void theProgramsStatusesAndNames()
@@ -346,6 +373,7 @@ private slots:
 
     void aLatin1NamedFileIsCheckedAndNamedReadably()
     {
+        SKIP_ON_WINDOWS();
         QTemporaryDir folder;
         const QString script = QStringLiteral(
                 "cd \"$1\" && printf '1\\n=x\\n' > \"$(printf 'lat\\355n1.txt')\" && "
@@ -357,6 +385,7 @@ private slots:
 
     void aLinkIsReportedByTheFileItLeadsTo()
     {
+        SKIP_ON_WINDOWS();
         QTemporaryDir folder;
         const QString target = folder.filePath("Vocabulary.txt");
         QFile list(target);
@@ -388,24 +417,68 @@ private slots:
         QVERIFY(version.out.startsWith("scaffold-check 1."));
     }
 
-    // Without a file the checker reads the list the game beside it reads.
+    // Without a file the checker reads the list the game beside it reads,
+    // also in a folder named with letters beyond the ANSI code page, and in
+    // one the user cannot write to.
+    void withoutAFileTheListBesideTheProgramIsChecked_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a plain folder") << QStringLiteral("Scaffold") << false;
+        QTest::newRow("a folder named in Latin and Cyrillic letters")
+                << QString::fromUtf8("Zo\xC3\xAB \xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0") << false;
+        QTest::newRow("a read-only folder") << QStringLiteral("Scaffold") << true;
+    }
     void withoutAFileTheListBesideTheProgramIsChecked()
     {
-        QTemporaryDir folder;
-        QVERIFY(QFile::copy(QStringLiteral(SCAFFOLD_CHECK), folder.filePath("scaffold-check")));
+        QFETCH(QString, name);
+        QFETCH(bool, readOnly);
+        QTemporaryDir scratch;
+        QVERIFY(QDir(scratch.path()).mkdir(name));
+        const QDir folder(scratch.filePath(name));
+        QVERIFY(QFile::copy(QStringLiteral(SCAFFOLD_CHECK), folder.filePath(CheckerName)));
         QFile list(folder.filePath("Vocabulary.txt"));
         QVERIFY(list.open(QIODevice::WriteOnly));
         list.write("1\nnothing to see\n");
         list.close();
-        const Run run = runChecker(folder.filePath("scaffold-check"), {});
+        const QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ExeOwner
+                | QFileDevice::ExeUser;
+        if (readOnly) {
+            QVERIFY(list.setPermissions(readable));
+            QVERIFY(QFile::setPermissions(folder.path(), readable));
+        }
+        const Run run = runChecker(folder.filePath(CheckerName), {});
+        if (readOnly)
+            QFile::setPermissions(folder.path(), readable | QFileDevice::WriteOwner | QFileDevice::WriteUser);
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.out.startsWith(QDir(folder.path()).canonicalPath() + "/Vocabulary.txt:2: error:"),
+        QVERIFY2(run.out.startsWith(QDir::toNativeSeparators(folder.canonicalPath() + "/Vocabulary.txt:2: error:")),
                  qPrintable(run.out));
+    }
+
+    // A file named on the command line in letters beyond the ANSI code page is
+    // the one checked, and named as it is.
+    void aFileNamedInAnyLettersIsChecked()
+    {
+        QTemporaryDir folder;
+        const QString name = QString::fromUtf8("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0 Zo\xC3\xAB.txt");
+        QFile list(folder.filePath(name));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("1\n=x\n");
+        list.close();
+        const Run run = runChecker(QStringLiteral(SCAFFOLD_CHECK), {list.fileName()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith(QDir::toNativeSeparators(list.fileName()) + ":2: error:"),
+                 qPrintable(run.out + run.err));
+        const Run missing = runChecker(QStringLiteral(SCAFFOLD_CHECK), {folder.filePath("\u0434\u0430.txt")});
+        QCOMPARE(missing.status, 2);
+        QVERIFY2(missing.out.startsWith(QDir::toNativeSeparators(folder.filePath("\u0434\u0430.txt")) + ": error:"),
+                 qPrintable(missing.out + missing.err));
     }
 
     // A folder name that is not valid UTF-8 must not send the checker to /Vocabulary.txt.
     void aProgramFolderThatCannotBeNamedIsReported()
     {
+        SKIP_ON_WINDOWS();
         QTemporaryDir folder;
         const QString script = QStringLiteral("d=\"$1/bad$(printf '\\377')\" && mkdir \"$d\" && cp \"$2\" \"$d/\" && "
                                               "cd \"$d\" && exec ./scaffold-check");

@@ -1,6 +1,8 @@
 #include "window/Startup.h"
 
 #include "packaging/Version.h"
+#include "platform/files/Console.h"
+#include "platform/files/FilePath.h"
 #include "platform/qt/QtPlatform.h"
 #include "window/fScaffold.h"
 
@@ -15,6 +17,29 @@
 
 namespace {
 
+#if defined(Q_OS_WIN)
+// On Windows the game is one folder, wherever it was unpacked or installed:
+// the levels lie beside the program.
+QString HelpText()
+{
+    return QStringLiteral("Usage: scaffold.exe [FILE]\n"
+                          "A word game that trains your vocabulary: guess a hidden word from its meaning,\n"
+                          "one letter at a time.\n"
+                          "\n"
+                          "  FILE           play the word list FILE instead of the one beside the program\n"
+                          "                 (Vocabulary.txt). FILE is read afresh at every Start, and every\n"
+                          "                 message names it. The game ships three levels, in the folder\n"
+                          "                 lists beside the program:\n"
+                          "                   lists\\beginner.txt\n"
+                          "                   lists\\intermediate.txt (also the default)\n"
+                          "                   lists\\advanced.txt\n"
+                          "  -h, --help     show this help and end\n"
+                          "  -v, --version  show the version and end\n"
+                          "\n"
+                          "Qt's own options, such as -platform NAME and -style NAME, are accepted.\n"
+                          "scaffold-check.exe FILE reports every problem of a word list at once.\n");
+}
+#else
 // The installed places come from the install folders the build is
 // configured with (packaging/Version.h).
 QString HelpText()
@@ -38,12 +63,13 @@ QString HelpText()
                           "scaffold-check FILE reports every problem of a word list at once.\n")
             .arg(QString::fromUtf8(Installed::WordList), QString::fromUtf8(Installed::LevelsFolder));
 }
+#endif
 
 const char *const FromADesktop = "start Scaffold from a desktop session (or, without one, under Xvfb).";
 
 void Say(const QString &vText)
 {
-    std::fprintf(stderr, "scaffold: %s\n", qPrintable(vText));
+    Console::Write(Console::Stream::Err, QStringLiteral("scaffold: ") + vText + u'\n');
 }
 
 struct CommandLine
@@ -61,8 +87,8 @@ struct CommandLine
 CommandLine ReadCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const FilePath::Native &argument : FilePath::Arguments(argc, argv))
+        arguments << FilePath::ToText(argument);
     QCommandLineParser parser;
     // Qt's options have one dash: "-platform xcb", not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -162,11 +188,11 @@ int RunScaffold(int argc, char *argv[], const std::function<void(QWidget &)> &vB
         return 2;
     }
     if (line.help) {
-        std::fputs(qPrintable(HelpText()), stdout);
+        Console::Write(Console::Stream::Out, HelpText());
         return 0;
     }
     if (line.version) {
-        std::printf("scaffold %s\n", Version::Number);
+        Console::Write(Console::Stream::Out, QStringLiteral("scaffold %1\n").arg(QString::fromLatin1(Version::Number)));
         return 0;
     }
 #if defined(Q_OS_LINUX)

@@ -6,6 +6,12 @@
 
 #include <set>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+
+#include <shellapi.h> // after windows.h, whose types it uses
+#endif
+
 namespace fs = std::filesystem;
 
 FilePath::Native FilePath::FromText(const QString &vPath)
@@ -14,6 +20,34 @@ FilePath::Native FilePath::FromText(const QString &vPath)
     return Native(vPath.toStdWString());
 #else
     return Native(QFile::encodeName(vPath).toStdString());
+#endif
+}
+
+std::vector<FilePath::Native> FilePath::Arguments(int argc, char *argv[])
+{
+    std::vector<Native> arguments;
+#if defined(Q_OS_WIN)
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t **words = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments.emplace_back(words[i]);
+        ::LocalFree(words);
+    }
+#else
+    for (int i = 0; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+#endif
+    return arguments;
+}
+
+QString FilePath::ToText(const Native &vPath)
+{
+#if defined(Q_OS_WIN)
+    return QString::fromStdWString(vPath.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(vPath.native()));
 #endif
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <vector>
 
 // Paths of files in the system's own form: bytes on Linux, which need not be
 // UTF-8, and UTF-16 on Windows. Every name the system gives can so be opened
@@ -13,6 +14,12 @@ using Native = std::filesystem::path;
 
 // A path given as text (typed, or made by the program) in the system's form.
 Native FromText(const QString &vPath);
+// The program's command line, its name first, each argument in the system's
+// form: argv's bytes on Linux; on Windows the command line in UTF-16, since
+// argv holds it in the ANSI code page and loses every letter outside it.
+std::vector<Native> Arguments(int argc, char *argv[]);
+// A path as text, as it was typed: the reverse of FromText.
+QString ToText(const Native &vPath);
 // A path as messages name it, with the system's separators; on Linux, bytes
 // that are not UTF-8 read as Windows-1252, so that any name prints readably.
 QString Shown(const Native &vPath);

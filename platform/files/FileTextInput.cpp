@@ -12,7 +12,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 constexpr qsizetype ChunkBytes = 64 * 1024;
@@ -45,6 +49,49 @@ constexpr char16_t Windows1252High[32] = {
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+#if defined(Q_OS_WIN)
+
+// A descriptor reading vFile, or -1 with errno set. Windows opens a path as
+// it is, in UTF-16; the descriptor is not inherited by programs started later.
+int OpenForReading(const FilePath::Native &vFile)
+{
+    return ::_wopen(vFile.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+
+bool IsRegularFile(int vFd)
+{
+    struct _stat64 status;
+    return ::_fstat64(vFd, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+}
+
+void Close(int vFd)
+{
+    ::_close(vFd);
+}
+
+#else
+
+// A descriptor reading vFile, or -1 with errno set. Not blocking, and looked
+// at again once open: a pipe put in the file's place meanwhile must not hang
+// the program.
+int OpenForReading(const FilePath::Native &vFile)
+{
+    return ::open(vFile.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
+
+bool IsRegularFile(int vFd)
+{
+    struct stat status;
+    return ::fstat(vFd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+void Close(int vFd)
+{
+    ::close(vFd);
+}
+
+#endif
+
 } // namespace
 
 std::unique_ptr<TextInput> FileTextInput::open(const FilePath::Native &vFile, QString &vError)
@@ -69,22 +116,19 @@ std::unique_ptr<TextInput> FileTextInput::open(const FilePath::Native &vFile, QS
         vError = QStringLiteral("it is not a regular file");
         return nullptr;
     }
-    // Not blocking, and looked at again once open: a pipe put in the file's
-    // place meanwhile must not hang the program.
-    const int fd = ::open(vFile.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = OpenForReading(vFile);
     if (fd < 0) {
         vError = QString::fromLocal8Bit(std::strerror(errno));
         return nullptr;
     }
-    struct stat opened;
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(fd);
+    if (!IsRegularFile(fd)) {
+        Close(fd);
         vError = QStringLiteral("it is not a regular file");
         return nullptr;
     }
     std::unique_ptr<FileTextInput> input(new FileTextInput);
     if (!input->m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+        Close(fd);
         vError = input->m_file.errorString();
         return nullptr;
     }
