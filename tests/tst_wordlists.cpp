@@ -428,7 +428,11 @@ QString profileFolder()
 std::optional<QSet<QString>> rejectedByHunspell(const QStringList &lines)
 {
     QProcess hunspell;
-    hunspell.start(QStringLiteral("hunspell"), {QStringLiteral("-d"), QStringLiteral("en_GB"), QStringLiteral("-l")});
+    // The lines go in as UTF-8 whatever the locale: in the C locale of a
+    // bare machine hunspell would split "I've" at its apostrophe.
+    hunspell.start(QStringLiteral("hunspell"),
+                   {QStringLiteral("-i"), QStringLiteral("UTF-8"), QStringLiteral("-d"), QStringLiteral("en_GB"),
+                    QStringLiteral("-l")});
     if (!hunspell.waitForStarted())
         return std::nullopt;
     hunspell.write(lines.join(u'\n').toUtf8() + '\n');
