@@ -4,6 +4,7 @@
 #include "platform/files/Console.h"
 #include "platform/files/FilePath.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/seam/Checker.h"
 #include "window/fScaffold.h"
 
 #include <QApplication>
@@ -17,53 +18,57 @@
 
 namespace {
 
+// What the help names that differs between systems. On Windows the game is
+// one folder, wherever it was unpacked or installed, with the levels beside
+// the program; elsewhere the installed places come from the install folders
+// the build is configured with (packaging/Version.h).
+struct HelpPlaces
+{
+    QString program;
+    QString installedList; // after "Vocabulary.txt", inside its brackets
+    QString levels; // the sentence that introduces the levels
+    QString levelsFolder; // with its separator
+    QString qtOption; // a second option of Qt's, beside -platform NAME
+};
+
+HelpPlaces Places()
+{
 #if defined(Q_OS_WIN)
-// On Windows the game is one folder, wherever it was unpacked or installed:
-// the levels lie beside the program.
-QString HelpText()
-{
-    return QStringLiteral("Usage: scaffold.exe [FILE]\n"
-                          "A word game that trains your vocabulary: guess a hidden word from its meaning,\n"
-                          "one letter at a time.\n"
-                          "\n"
-                          "  FILE           play the word list FILE instead of the one beside the program\n"
-                          "                 (Vocabulary.txt). FILE is read afresh at every Start, and every\n"
-                          "                 message names it. The game ships three levels, in the folder\n"
-                          "                 lists beside the program:\n"
-                          "                   lists\\beginner.txt\n"
-                          "                   lists\\intermediate.txt (also the default)\n"
-                          "                   lists\\advanced.txt\n"
-                          "  -h, --help     show this help and end\n"
-                          "  -v, --version  show the version and end\n"
-                          "\n"
-                          "Qt's own options, such as -platform NAME and -style NAME, are accepted.\n"
-                          "scaffold-check.exe FILE reports every problem of a word list at once.\n");
-}
+    return {QStringLiteral("scaffold.exe"), QString(),
+            QStringLiteral("The game ships three levels, in the folder lists\n"
+                           "                 beside the program:"),
+            QStringLiteral("lists\\"), QStringLiteral("-style NAME")};
 #else
-// The installed places come from the install folders the build is
-// configured with (packaging/Version.h).
+    return {QStringLiteral("scaffold"),
+            QStringLiteral("; for the installed game the file\n                 ")
+                    + QString::fromUtf8(Installed::WordList),
+            QStringLiteral("The installed game ships three levels:"), QString::fromUtf8(Installed::LevelsFolder) + u'/',
+            QStringLiteral("-display DISPLAY")};
+#endif
+}
+
 QString HelpText()
 {
-    return QStringLiteral("Usage: scaffold [FILE]\n"
+    const HelpPlaces places = Places();
+    return QStringLiteral("Usage: %1 [FILE]\n"
                           "A word game that trains your vocabulary: guess a hidden word from its meaning,\n"
                           "one letter at a time.\n"
                           "\n"
                           "  FILE           play the word list FILE instead of the one beside the program\n"
-                          "                 (Vocabulary.txt; for the installed game the file\n"
-                          "                 %1).\n"
+                          "                 (Vocabulary.txt%2).\n"
                           "                 FILE is read afresh at every Start, and every message\n"
-                          "                 names it. The installed game ships three levels:\n"
-                          "                   %2/beginner.txt\n"
-                          "                   %2/intermediate.txt (also the default)\n"
-                          "                   %2/advanced.txt\n"
+                          "                 names it. %3\n"
+                          "                   %4beginner.txt\n"
+                          "                   %4intermediate.txt (also the default)\n"
+                          "                   %4advanced.txt\n"
                           "  -h, --help     show this help and end\n"
                           "  -v, --version  show the version and end\n"
                           "\n"
-                          "Qt's own options, such as -platform NAME and -display DISPLAY, are accepted.\n"
-                          "scaffold-check FILE reports every problem of a word list at once.\n")
-            .arg(QString::fromUtf8(Installed::WordList), QString::fromUtf8(Installed::LevelsFolder));
+                          "Qt's own options, such as -platform NAME and %5, are accepted.\n"
+                          "%6 FILE reports every problem of a word list at once.\n")
+            .arg(places.program, places.installedList, places.levels, places.levelsFolder, places.qtOption,
+                 Checker::Program());
 }
-#endif
 
 const char *const FromADesktop = "start Scaffold from a desktop session (or, without one, under Xvfb).";
 
