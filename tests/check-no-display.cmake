@@ -2,20 +2,13 @@
 # in one plain sentence and ends with status 1, without aborting; and that
 # --help and --version answer without a display:
 #   cmake -DPROGRAM=path/to/scaffold -DVERSION=x.y -P check-no-display.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/ExpectRun.cmake)
 set(failures)
 # Runs the program with no display in its environment but vSetting, and vArgs.
 function(expect vName vSetting vArgs vStatus vSaid)
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-                ${CMAKE_COMMAND} -E env ${vSetting} "${PROGRAM}" ${vArgs}
-        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
-    string(STRIP "${out}${err}" said)
-    if(NOT rc STREQUAL vStatus)
-        list(APPEND failures "${vName}: status ${rc}, not ${vStatus}")
-    endif()
-    if(NOT said MATCHES "${vSaid}")
-        list(APPEND failures "${vName}: said \"${said}\"")
-    endif()
+    expect_run("${vName}" "${vStatus}" "${vSaid}"
+               ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+               ${CMAKE_COMMAND} -E env ${vSetting} "${PROGRAM}" ${vArgs})
     set(failures "${failures}" PARENT_SCOPE)
 endfunction()
 

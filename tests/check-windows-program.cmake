@@ -2,18 +2,10 @@
 # wrong command line reach whoever started it, with the statuses of Linux;
 # and its file carries the icon and the version Explorer shows:
 #   cmake -DPROGRAM=path/to/scaffold.exe -DEMULATOR=wine|"" -DVERSION=x.y -DOBJDUMP=... -P check-windows-program.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/ExpectRun.cmake)
 set(failures)
 function(expect vName vArgs vStatus vSaid)
-    execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${vArgs}
-        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
-    string(REPLACE "\r\n" "\n" said "${out}${err}")
-    string(STRIP "${said}" said)
-    if(NOT rc STREQUAL vStatus)
-        list(APPEND failures "${vName}: status ${rc}, not ${vStatus}")
-    endif()
-    if(NOT said MATCHES "${vSaid}")
-        list(APPEND failures "${vName}: said \"${said}\"")
-    endif()
+    expect_run("${vName}" "${vStatus}" "${vSaid}" ${EMULATOR} "${PROGRAM}" ${vArgs})
     set(failures "${failures}" PARENT_SCOPE)
 endfunction()
 
